@@ -1,0 +1,56 @@
+#include "deferredpagepane.h"
+
+#include "handlerguard.h"
+#include "textbrowserpane.h"
+
+#include <QPainter>
+#include <QTimer>
+
+DeferredPagePane::DeferredPagePane(Factory factory, QWidget *parent)
+    : QWidget(parent)
+    , m_factory(std::move(factory))
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void DeferredPagePane::Navigate(const QString &address)
+{
+    if (m_real)
+        m_real->Navigate(address);
+    else
+        m_pending.append(address);
+}
+
+void DeferredPagePane::paintEvent(QPaintEvent *)
+{
+    if (m_real)
+        return;
+    QPainter(this).fillRect(rect(), Qt::white);
+    if (!m_creationScheduled) {
+        m_creationScheduled = true;
+        // A zero timer set during the first paint fires after that paint
+        // has reached the screen.
+        QTimer::singleShot(0, this, &DeferredPagePane::createRealPane);
+    }
+}
+
+void DeferredPagePane::resizeEvent(QResizeEvent *)
+{
+    if (m_real)
+        m_real->widget()->setGeometry(rect());
+}
+
+void DeferredPagePane::createRealPane()
+{
+    runGuarded([this] { m_real = m_factory(this); });
+    if (!m_real)
+        m_real = new TextBrowserPane(this);
+    QWidget *view = m_real->widget();
+    view->setGeometry(rect());
+    setFocusProxy(view);
+    view->show();
+    const QStringList pending = std::exchange(m_pending, {});
+    for (const QString &address : pending)
+        runGuarded([&] { m_real->Navigate(address); });
+    emit realPaneReady();
+}

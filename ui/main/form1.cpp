@@ -1,0 +1,303 @@
+#include "form1.h"
+
+#include "frnabout.h"
+#include "handlerguard.h"
+#include "pageaddress.h"
+#include "pagepane.h"
+#include "pagetails.h"
+#include "platform.h"
+#include "sortedcombobox.h"
+#include "taskbar.h"
+#include "twips.h"
+#include "u16.h"
+#include "wordgroups.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+
+using namespace orvani;
+
+namespace {
+
+const QString kPromptText = QStringLiteral("Select a word group or other from the menu...");
+
+QString screenSaverErrorText()
+{
+    return QStringLiteral("Error reading file.. Please contact software vendor at "
+                          "support@quillfen.example to correct!");
+}
+
+// The group of a menu item, resolved while compiling.
+consteval const WordGroup &groupOf(std::u16string_view menuItem)
+{
+    const WordGroup *group = FindWordGroup(menuItem);
+    if (!group)
+        throw "no word group has this menu item";
+    return *group;
+}
+
+QFont tahoma(qreal pointSize)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+void setColours(QWidget *widget, const QColor &background, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    for (auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
+        palette.setColor(role, background);
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                      | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                      | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , WB(pane)
+    , CmbEnglish(new SortedComboBox)
+    , txtOrvana(new QLineEdit)
+    , m_platform(platform)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Orvani Parlevo v5.0"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/orvani-parlevo.ico")));
+
+    auto *client = new QWidget;
+    client->setFixedSize(twipsSize(7245, 5355));
+    client->setAutoFillBackground(true);
+    QPalette black = client->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    client->setPalette(black);
+    setCentralWidget(client);
+
+    QWidget *page = WB->widget();
+    page->setParent(client);
+    page->setObjectName(QStringLiteral("WB"));
+    page->setGeometry(twipsRect(120, 120, 6975, 4695));
+    page->setPalette(QGuiApplication::palette()); // pages keep their own light look
+
+    CmbEnglish->setParent(client);
+    CmbEnglish->setObjectName(QStringLiteral("CmbEnglish"));
+    CmbEnglish->setGeometry(twipsRect(1680, 4920, 3735, 315));
+    CmbEnglish->setFont(tahoma(8.25));
+    setColours(CmbEnglish, Qt::black, Qt::white);
+    showPrompt();
+
+    txtOrvana->setParent(client);
+    txtOrvana->setObjectName(QStringLiteral("txtOrvana"));
+    txtOrvana->setGeometry(twipsRect(1680, 4320, 3735, 375));
+    txtOrvana->setFont(tahoma(12));
+    setColours(txtOrvana, Qt::black, Qt::red);
+    txtOrvana->raise();
+
+    setTabOrder(page, CmbEnglish);
+    setTabOrder(CmbEnglish, txtOrvana);
+
+    buildMenu();
+    connect(CmbEnglish, &QComboBox::activated, this, guarded(this, &Form1::CmbEnglish_Click));
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    keepOutOfTaskbar(this);
+
+    runGuarded([this] { Form_Load(); });
+
+    adjustSize();
+    setFixedSize(size()); // min = max: no window manager offers to maximise it
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry())
+                 .topLeft());
+}
+
+Form1::~Form1() = default;
+
+QAction *Form1::addCommand(QWidget *menu, const char *objectName, const QString &caption,
+                           void (Form1::*handler)())
+{
+    auto *action = new QAction(caption, menu);
+    action->setObjectName(QLatin1String(objectName));
+    connect(action, &QAction::triggered, this, guarded(this, handler));
+    menu->addAction(action);
+    return action;
+}
+
+void Form1::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setNativeMenuBar(false);
+    addCommand(bar, "mnuExit", QStringLiteral("Exit"), &Form1::mnuExit_Click);
+    addCommand(bar, "mnuIntro", QStringLiteral("Intro"), &Form1::mnuIntro_Click);
+
+    QMenu *words = bar->addMenu(QStringLiteral("Words"));
+    words->menuAction()->setObjectName(QStringLiteral("mnuSimple"));
+    void (Form1::*const groupHandlers[])() = {
+        &Form1::mnuAnimals_Click, &Form1::mnuBody_Click,    &Form1::mnuColors_Click,
+        &Form1::mnuFamily_Click,  &Form1::mnuFood_Click,    &Form1::mnuNumbers_Click,
+        &Form1::mnuShapes_Click,  &Form1::mnuPhrases_Click,
+    };
+    static_assert(std::size(groupHandlers) == kWordGroups.size());
+    for (std::size_t i = 0; i + 1 < kWordGroups.size(); ++i) {
+        const WordGroup &group = kWordGroups[i];
+        addCommand(words, toQString(group.menuItem).toLatin1().constData(), toQString(group.caption),
+                   groupHandlers[i]);
+    }
+    const WordGroup &phrases = kWordGroups.back();
+    addCommand(bar, "mnuPhrases", toQString(phrases.caption), groupHandlers[kWordGroups.size() - 1]);
+
+    addCommand(bar, "mnuSyntax", QStringLiteral("Syntax"), &Form1::mnuSyntax_Click);
+    QMenu *dictionaries = bar->addMenu(QStringLiteral("Translation  Dictionaries"));
+    dictionaries->menuAction()->setObjectName(QStringLiteral("mnuTransDict"));
+    addCommand(dictionaries, "mnuEnglish_dict", QStringLiteral("English to Orvani"),
+               &Form1::mnuEnglish_dict_Click);
+    addCommand(dictionaries, "mnuOrva_dict", QStringLiteral("Orvani to English"),
+               &Form1::mnuOrva_dict_Click);
+    addCommand(bar, "mnuStory", QStringLiteral("Screen Saver"), &Form1::mnuStory_Click);
+    addCommand(bar, "mnuAbout", QStringLiteral("About"), &Form1::mnuAbout_Click);
+
+    // The classic menu face; where the system's fallback face runs wider, a
+    // slightly smaller size keeps all eight items on the bar at once.
+    QFont font = tahoma(8.25);
+    bar->setFont(font);
+    while (bar->sizeHint().width() > twips(7245) && font.pointSizeF() > 6.5) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        bar->setFont(font);
+    }
+}
+
+QString Form1::address(std::u16string_view tail)
+{
+    const QString folder = m_platform.applicationFolder();
+    return toQString(PageAddress(toU16View(folder), tail));
+}
+
+void Form1::openPage(std::u16string_view tail)
+{
+    WB->Navigate(address(tail));
+}
+
+void Form1::Form_Load()
+{
+    openPage(tails::Intro);
+    txtOrvana->setVisible(false);
+}
+
+void Form1::mnuExit_Click()
+{
+    close();
+}
+
+void Form1::openPageAndReset(std::u16string_view tail, bool hideFirst)
+{
+    if (hideFirst)
+        txtOrvana->setVisible(false);
+    openPage(tail);
+    if (!hideFirst)
+        txtOrvana->setVisible(false);
+    txtOrvana->setText(QString());
+    CmbEnglish->removeAllItems();
+    showPrompt();
+}
+
+void Form1::showPrompt()
+{
+    CmbEnglish->setEditText(kPromptText);
+    CmbEnglish->lineEdit()->home(false); // show the text from its start
+}
+
+void Form1::mnuIntro_Click()
+{
+    openPageAndReset(tails::Intro, false);
+}
+
+void Form1::mnuSyntax_Click()
+{
+    openPageAndReset(tails::Syntax, true);
+}
+
+void Form1::mnuEnglish_dict_Click()
+{
+    openPageAndReset(tails::EnglishDictionary, true);
+}
+
+void Form1::mnuOrva_dict_Click()
+{
+    openPageAndReset(tails::OrvaniDictionary, true);
+}
+
+void Form1::mnuStory_Click()
+{
+    try {
+        m_platform.startProgram(address(tails::ScreenSaver));
+    } catch (...) {
+        m_platform.showMessage(screenSaverErrorText());
+    }
+}
+
+void Form1::mnuAbout_Click()
+{
+    if (!m_about)
+        m_about = new frnAbout(m_platform);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void Form1::applyWordGroup(const WordGroup &group)
+{
+    CmbEnglish->removeAllItems();
+    if (group.action == TargetTextAction::Empty)
+        txtOrvana->setText(QString());
+    for (std::u16string_view text : group.entries)
+        CmbEnglish->appendItem(toQString(text));
+    if (group.pageTail.empty())
+        return;
+    if (group.hideBeforeOpening)
+        txtOrvana->setVisible(false);
+    openPage(group.pageTail);
+    if (!group.hideBeforeOpening)
+        txtOrvana->setVisible(false);
+}
+
+void Form1::mnuAnimals_Click() { applyWordGroup(groupOf(u"mnuAnimals")); }
+void Form1::mnuBody_Click() { applyWordGroup(groupOf(u"mnuBody")); }
+void Form1::mnuColors_Click() { applyWordGroup(groupOf(u"mnuColors")); }
+void Form1::mnuFamily_Click() { applyWordGroup(groupOf(u"mnuFamily")); }
+void Form1::mnuFood_Click() { applyWordGroup(groupOf(u"mnuFood")); }
+void Form1::mnuNumbers_Click() { applyWordGroup(groupOf(u"mnuNumbers")); }
+void Form1::mnuShapes_Click() { applyWordGroup(groupOf(u"mnuShapes")); }
+void Form1::mnuPhrases_Click() { applyWordGroup(groupOf(u"mnuPhrases")); }
+
+void Form1::CmbEnglish_Click()
+{
+    try {
+        txtOrvana->setVisible(true);
+        const QString key = CmbEnglish->currentText();
+        const Entry *entry = FindEntry(toU16View(key));
+        if (!entry)
+            return;
+        if (!entry->isPageOnly()) {
+            txtOrvana->setText(toQString(entry->orvani));
+            openPage(entry->pageTail);
+        } else if (entry->hideAfterOpening) {
+            openPage(entry->pageTail);
+            txtOrvana->setVisible(false);
+        } else {
+            txtOrvana->setVisible(false);
+            openPage(entry->pageTail);
+        }
+    } catch (...) {
+        // A failure of the not-found page itself is dropped.
+        runGuarded([this] { openPage(tails::NotFound); });
+    }
+}

@@ -1,0 +1,46 @@
+#include "sortedcombobox.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+SortedComboBox::SortedComboBox(QWidget *parent)
+    : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    lineEdit()->installEventFilter(this);
+}
+
+void SortedComboBox::appendItem(const QString &text)
+{
+    int position = 0;
+    while (position < count() && QString::compare(itemText(position), text, Qt::CaseInsensitive) <= 0)
+        ++position;
+    const QString fieldText = currentText();
+    const bool noneSelected = currentIndex() < 0;
+    insertItem(position, text);
+    // Inserting into an empty list would select the new item.
+    if (noneSelected) {
+        setCurrentIndex(-1);
+        setEditText(fieldText);
+    }
+}
+
+void SortedComboBox::removeAllItems()
+{
+    clear();
+    setEditText(QString());
+}
+
+bool SortedComboBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            event->accept();
+            return event->type() == QEvent::KeyPress;
+        }
+    }
+    return QComboBox::eventFilter(watched, event);
+}

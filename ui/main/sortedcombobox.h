@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QComboBox>
+
+// An editable combo box whose list keeps its items in ascending,
+// case-insensitive order. Only a pick from the list (mouse, wheel or arrow
+// keys) emits activated(); text typed into the field, Enter included, starts
+// nothing and is never added to the list.
+class SortedComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit SortedComboBox(QWidget *parent = nullptr);
+
+    // Puts `text` into its sorted place; the field and the current item
+    // stay as they were.
+    void appendItem(const QString &text);
+    // Removes every item and empties the field.
+    void removeAllItems();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};

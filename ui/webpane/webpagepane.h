@@ -1,0 +1,23 @@
+#pragma once
+
+#include "pagepane.h"
+
+#include <QWebEngineView>
+
+class QWebEngineProfile;
+
+// The page pane on the web engine: a view on an off-the-record profile that
+// shows local pages and reaches nothing outside them.
+class WebPagePane : public QWebEngineView, public PagePane
+{
+    Q_OBJECT
+public:
+    explicit WebPagePane(QWidget *parent = nullptr);
+    ~WebPagePane() override;
+
+    void Navigate(const QString &address) override;
+    QWidget *widget() override { return this; }
+
+private:
+    QWebEngineProfile *m_profile;
+};
