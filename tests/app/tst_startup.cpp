@@ -25,7 +25,7 @@ namespace {
 
 const QString kBuiltFolder = qEnvironmentVariable("ORVANI_APP_DIR");
 
-// A copy of the program whose intro page is one flat colour.
+// A copy of the program whose intro page turns one flat colour.
 bool installCopy(const QString &folder, const QString &colour)
 {
     if (!QDir().mkpath(folder + "/HTML"))
@@ -37,7 +37,10 @@ bool installCopy(const QString &folder, const QString &colour)
     QFile intro(folder + "/HTML/intro.html");
     if (!intro.open(QIODevice::WriteOnly))
         return false;
-    intro.write(QStringLiteral("<!DOCTYPE html><html><body style=\"background:%1\"></body></html>")
+    // Only the web engine runs the script: the plain fallback pane would
+    // leave the page white.
+    intro.write(QStringLiteral("<!DOCTYPE html><html><body><script>"
+                               "document.body.style.background = '%1';</script></body></html>")
                     .arg(colour).toUtf8());
     return true;
 }

@@ -40,6 +40,8 @@ private slots:
     void screenSaverStartsOrReports();
     void uncaughtFailureEndsOnlyThatHandler();
     void exitUnloadsTheWindow();
+    void keyboardReachesTheMenu_data();
+    void keyboardReachesTheMenu();
 
 private:
     void pick(const QString &text);
@@ -372,6 +374,30 @@ void tst_Form1::exitUnloadsTheWindow()
 {
     action("mnuExit")->trigger();
     QTRY_VERIFY(m_form.isNull());
+}
+
+void tst_Form1::keyboardReachesTheMenu_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("F10") << int(Qt::Key_F10);
+    QTest::newRow("Alt") << int(Qt::Key_Alt);
+}
+
+void tst_Form1::keyboardReachesTheMenu()
+{
+    QFETCH(int, key);
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    m_form->CmbEnglish->setFocus();
+    QTest::keyClick(m_form->CmbEnglish->lineEdit(), Qt::Key(key));
+    QMenuBar *bar = m_form->menuBar();
+    QCOMPARE(bar->activeAction(), action("mnuExit"));
+    // Left from the first item wraps to the last: About.
+    QTest::keyClick(bar, Qt::Key_Left);
+    QCOMPARE(bar->activeAction(), action("mnuAbout"));
+    QTest::keyClick(bar, Qt::Key_Left);
+    QTest::keyClick(bar, Qt::Key_Return);
+    QCOMPARE(m_platform.started.size(), 1);
 }
 
 QTEST_MAIN(tst_Form1)

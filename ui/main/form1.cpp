@@ -2,6 +2,7 @@
 
 #include "frnabout.h"
 #include "handlerguard.h"
+#include "keyboardmenubar.h"
 #include "pageaddress.h"
 #include "pagepane.h"
 #include "pagetails.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 
 using namespace orvani;
@@ -72,7 +74,10 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Orvani Parlevo v5.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/orvani-parlevo.ico")));
+    QIcon icon;
+    for (int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/orvani-parlevo-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
 
     auto *client = new QWidget;
     client->setFixedSize(twipsSize(7245, 5355));
@@ -85,11 +90,15 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     QWidget *page = WB->widget();
     page->setParent(client);
     page->setObjectName(QStringLiteral("WB"));
+    page->setAccessibleName(QStringLiteral("Lesson page"));
+    page->setAccessibleDescription(QStringLiteral("The lesson page of the chosen entry"));
     page->setGeometry(twipsRect(120, 120, 6975, 4695));
     page->setPalette(QGuiApplication::palette()); // pages keep their own light look
 
     CmbEnglish->setParent(client);
     CmbEnglish->setObjectName(QStringLiteral("CmbEnglish"));
+    CmbEnglish->setAccessibleName(QStringLiteral("English entry"));
+    CmbEnglish->setAccessibleDescription(QStringLiteral("Choose an English word or phrase to learn"));
     CmbEnglish->setGeometry(twipsRect(1680, 4920, 3735, 315));
     CmbEnglish->setFont(tahoma(8.25));
     setColours(CmbEnglish, Qt::black, Qt::white);
@@ -97,6 +106,8 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
 
     txtOrvana->setParent(client);
     txtOrvana->setObjectName(QStringLiteral("txtOrvana"));
+    txtOrvana->setAccessibleName(QStringLiteral("Orvani text"));
+    txtOrvana->setAccessibleDescription(QStringLiteral("The chosen entry in Orvani"));
     txtOrvana->setGeometry(twipsRect(1680, 4320, 3735, 375));
     txtOrvana->setFont(tahoma(12));
     setColours(txtOrvana, Qt::black, Qt::red);
@@ -134,8 +145,11 @@ QAction *Form1::addCommand(QWidget *menu, const char *objectName, const QString 
 
 void Form1::buildMenu()
 {
-    QMenuBar *bar = menuBar();
+    auto *bar = new KeyboardMenuBar;
     bar->setNativeMenuBar(false);
+    setMenuBar(bar);
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, bar, &KeyboardMenuBar::enterKeyboardMode);
     addCommand(bar, "mnuExit", QStringLiteral("Exit"), &Form1::mnuExit_Click);
     addCommand(bar, "mnuIntro", QStringLiteral("Intro"), &Form1::mnuIntro_Click);
 

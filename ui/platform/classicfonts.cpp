@@ -25,10 +25,13 @@ void registerClassicFonts()
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const QString folder = QStringLiteral("/usr/share/wine/fonts/");
     if (!systemHas(QStringLiteral("Tahoma"))) {
+        // Only the regular cut: the bold file there maps no characters, so
+        // Qt emboldens the regular one instead.
         addIfPresent(folder + QStringLiteral("tahoma.ttf"));
-        addIfPresent(folder + QStringLiteral("tahomabd.ttf"));
     }
+    // The compatible MS Sans Serif face has bitmaps only, without a bold
+    // cut; Tahoma, its outline successor, serves in its place.
     if (!systemHas(QStringLiteral("MS Sans Serif")))
-        addIfPresent(folder + QStringLiteral("ms_sans_serif.ttf"));
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"));
 #endif
 }
