@@ -1,0 +1,33 @@
+#!/bin/sh
+# Speaks every Orvani text of the entry table and every numeral into
+# HTML/audio/<name>.ogg. The list of files and texts comes from
+# make-pages.py, which reads content/entrytable.h, so page and sound names
+# always agree. Rerunning it gives the same files byte for byte.
+#
+# Needs espeak-ng and oggenc (Debian packages espeak-ng, vorbis-tools).
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+out="$root/HTML/audio"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+mkdir -p "$out"
+
+# The voice reads letters as they are written, which suits Orvani spelling;
+# only c (said like "ch") needs its letter from that voice's alphabet.
+voice=eo
+speed=110
+
+python3 "$root/scripts/make-pages.py" --speech > "$tmp/list"
+serial=1
+while IFS="$(printf '\t')" read -r file text; do
+    spoken=$(printf '%s' "$text" | sed 's/c/ĉ/g; s/C/Ĉ/g')
+    espeak-ng -v "$voice" -s "$speed" -w "$tmp/say.wav" "$spoken"
+    # espeak-ng speaks mono; 16 kHz at quality 0 (about 20 kbit/s) keeps the
+    # speech clear and the files small.
+    # A fixed stream serial keeps the output the same on every run.
+    oggenc --quiet --resample 16000 -q 0 --serial "$serial" \
+        -t "$text" -a "Orvani Parlevo" -o "$root/HTML/$file" "$tmp/say.wav"
+    serial=$((serial + 1))
+done < "$tmp/list"
+echo "make-audio: wrote $((serial - 1)) files to $out"
