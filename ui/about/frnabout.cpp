@@ -81,6 +81,8 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     image1->setScaledContents(true);
     image1->setToolTip(QStringLiteral("Click for navigation to quillfen..."));
     image1->setCursor(Qt::ArrowCursor);
+    image1->setAccessibleName(QStringLiteral("Quillfen picture"));
+    image1->setAccessibleDescription(QStringLiteral("Opens the Quillfen web site and closes this window"));
 
     auto *label8 = placeLabel(new QLabel(this), "Label8", twipsRect(600, 3000, 5055, 255),
         QStringLiteral("Every language is a landscape worth walking."), Weight::Regular, centred);
@@ -93,6 +95,8 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     underlined.setUnderline(true);
     label9->setFont(underlined);
     setTextColour(label9, QColor(0, 0, 255));
+    label9->setAccessibleName(QStringLiteral("Quillfen web site"));
+    label9->setAccessibleDescription(QStringLiteral("Opens www.quillfen.example and closes this window"));
 
     placeLabel(new QLabel(this), "Label1", twipsRect(120, 3480, 5055, 255),
         QStringLiteral("Speaking Credits:"), Weight::Bold, left);
