@@ -10,6 +10,8 @@ SortedComboBox::SortedComboBox(QWidget *parent)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     lineEdit()->installEventFilter(this);
+    // Leaving the field would otherwise pick the item whose text was typed.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
 }
 
 void SortedComboBox::appendItem(const QString &text)

@@ -4,8 +4,8 @@
 
 // An editable combo box whose list keeps its items in ascending,
 // case-insensitive order. Only a pick from the list (mouse, wheel or arrow
-// keys) emits activated(); text typed into the field, Enter included, starts
-// nothing and is never added to the list.
+// keys) emits activated(); text typed into the field starts nothing, neither
+// on Enter nor when the field loses focus, and is never added to the list.
 class SortedComboBox : public QComboBox
 {
     Q_OBJECT

@@ -6,6 +6,27 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+
+namespace {
+
+// Lets only local requests through. LocalContentCanAccessRemoteUrls alone
+// still lets a local page open a WebSocket to any server.
+class LocalOnlyInterceptor final : public QWebEngineUrlRequestInterceptor
+{
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        static const QStringList local = {QStringLiteral("file"), QStringLiteral("data"),
+                                          QStringLiteral("blob"), QStringLiteral("about")};
+        if (!local.contains(info.requestUrl().scheme()))
+            info.block(true);
+    }
+};
+
+} // namespace
 
 WebPagePane::WebPagePane(QWidget *parent)
     : QWebEngineView(parent)
@@ -20,6 +41,7 @@ WebPagePane::WebPagePane(QWidget *parent)
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+    m_profile->setUrlRequestInterceptor(new LocalOnlyInterceptor(m_profile));
 
     setPage(new QWebEnginePage(m_profile, this));
 }
