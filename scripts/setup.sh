@@ -6,7 +6,8 @@ ORVANI_PACKAGES="build-essential cmake ninja-build pkg-config
  qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-image-formats-plugins libqt6svg6-dev
  libxcb1-dev fonts-wine"
 ORVANI_TEST_PACKAGES="xvfb xauth openbox xdotool x11-utils imagemagick
- desktop-file-utils appstream dpkg-dev file"
+ desktop-file-utils appstream dpkg-dev file
+ at-spi2-core python3-pyatspi dbus-daemon"
 
 orvani_install_missing() {
     missing=""

@@ -1,5 +1,6 @@
 #include "frnabout.h"
 
+#include "accessiblerole.h"
 #include "clickablelabel.h"
 #include "handlerguard.h"
 #include "platform.h"
@@ -51,6 +52,9 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     , m_platform(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // A window made of a plain widget reaches screen readers as a filler,
+    // not as a window; a dialog is one they announce by its title.
+    setAccessibleRole<frnAbout, QAccessible::Dialog>();
     setWindowTitle(QStringLiteral("About..."));
     setWindowIcon(QIcon(QStringLiteral(":/about/about-icon.ico")));
     setFixedSize(twipsSize(6375, 5415));

@@ -1,5 +1,6 @@
 #include "deferredpagepane.h"
 
+#include "accessiblerole.h"
 #include "handlerguard.h"
 #include "textbrowserpane.h"
 
@@ -11,6 +12,9 @@ DeferredPagePane::DeferredPagePane(Factory factory, QWidget *parent)
     , m_factory(std::move(factory))
 {
     setFocusPolicy(Qt::StrongFocus);
+    // A plain widget reaches screen readers as a filler, which they pass
+    // over; a pane is a region they name: "Lesson page" around the page.
+    setAccessibleRole<DeferredPagePane, QAccessible::Pane>();
 }
 
 void DeferredPagePane::Navigate(const QString &address)

@@ -14,6 +14,7 @@
 #include "wordgroups.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -100,6 +101,13 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     CmbEnglish->setAccessibleName(QStringLiteral("English entry"));
     CmbEnglish->setAccessibleDescription(QStringLiteral("Choose an English word or phrase to learn"));
     CmbEnglish->setGeometry(twipsRect(1680, 4920, 3735, 315));
+    // On Linux a combo box tells screen readers the text in its field as its
+    // name; they name the box from the label it is the buddy of. That label
+    // is never shown.
+    auto *entryLabel = new QLabel(CmbEnglish->accessibleName(), client);
+    entryLabel->setObjectName(QStringLiteral("lblEnglish"));
+    entryLabel->setBuddy(CmbEnglish);
+    entryLabel->hide();
     CmbEnglish->setFont(tahoma(8.25));
     setColours(CmbEnglish, Qt::black, Qt::white);
     showPrompt();

@@ -34,15 +34,14 @@ void KeyboardMenuBar::enterKeyboardMode()
 {
     if (actions().isEmpty())
         return;
-    m_returnFocusTo = QApplication::focusWidget();
-    setFocus(Qt::MenuBarFocusReason);
-    setActiveAction(actions().constFirst());
-}
-
-void KeyboardMenuBar::keyPressEvent(QKeyEvent *event)
-{
-    QMenuBar::keyPressEvent(event);
-    // Escape gives the keyboard back to where it was before F10.
-    if (event->key() == Qt::Key_Escape && hasFocus() && m_returnFocusTo)
-        m_returnFocusTo->setFocus(Qt::MenuBarFocusReason);
+    // The bar learns of a press and release of Alt through its filter on the
+    // window; F10 hands it the same two events, so both keys behave alike:
+    // the first item is highlighted with its menu closed, Down or Enter opens
+    // a menu at its first item, and a choice or Escape gives the keyboard
+    // back to the control that had it. (A key event of Alt itself reports Alt
+    // as toggled, so the press carries no modifier.)
+    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QMenuBar::eventFilter(window(), &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QMenuBar::eventFilter(window(), &release);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMenuBar>
-#include <QPointer>
 
 // A menu bar that the keyboard reaches the way desktop users expect: a
 // press and release of Alt, or F10, puts it in keyboard mode, where the
@@ -12,12 +11,6 @@ class KeyboardMenuBar : public QMenuBar
 public:
     explicit KeyboardMenuBar(QWidget *parent = nullptr);
 
-    // Highlights the first item for keyboard use, as F10 does.
+    // Highlights the first item for keyboard use, as Alt does.
     void enterKeyboardMode();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    QPointer<QWidget> m_returnFocusTo;
 };

@@ -1,0 +1,237 @@
+"""Looks at the running trainer the way a screen reader does, over AT-SPI,
+and drives it with the keyboard alone.
+
+Usage: screenreader.py PROGRAM
+Needs an X display and a D-Bus session bus of its own (screenreader.sh
+provides both). Starts the accessibility bus, a window manager and the
+program, and stops all three at the end.
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+TITLE = "Orvani Parlevo v5.0"
+MENU = [
+    ("Exit", []),
+    ("Intro", []),
+    ("Words", ["Animals", "Body", "Colors", "Family", "Food", "Numbers", "Shapes"]),
+    ("Phrases", []),
+    ("Syntax", []),
+    ("Translation  Dictionaries", ["English to Orvani", "Orvani to English"]),
+    ("Screen Saver", []),
+    ("About", []),
+]
+ANIMALS = ["Bear", "Beaver", "Buffalo", "Cow", "Deer", "Dog", "Fox",
+           "Horse", "Mouse", "Pig", "Rabbit", "Skunk", "Wolf"]
+
+failures = []
+focus = []  # what received the keyboard, as the focus events told it, latest last
+
+
+def check(condition, what):
+    print(("ok   " if condition else "FAIL ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+    return condition
+
+
+def role(node):
+    return node.get_role_name()
+
+
+def children(node):
+    return [node.get_child_at_index(i) for i in range(node.get_child_count())]
+
+
+def walk(node):
+    yield node
+    for child in children(node):
+        if child is not None:
+            yield from walk(child)
+
+
+def find(root, role_name, name=None):
+    for node in walk(root):
+        if role(node) == role_name and (name is None or node.get_name() == name):
+            return node
+    return None
+
+
+def has_state(node, state):
+    return node.get_state_set().contains(state)
+
+
+def pump(seconds):
+    """Lets the accessibility events of the next `seconds` arrive."""
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def wait_for(what, probe, timeout=15.0):
+    """Polls probe() until it returns something true; returns that or None."""
+    end = time.monotonic() + timeout
+    while True:
+        try:
+            result = probe()
+        except GLib.Error:
+            result = None
+        if result or time.monotonic() > end:
+            check(bool(result), what)
+            return result
+        pump(0.2)
+
+
+def application():
+    desktop = Atspi.get_desktop(0)
+    for app in children(desktop):
+        if app is not None and any(
+                role(w) == "frame" and w.get_name() == TITLE for w in children(app)):
+            # Every question goes to the program: nothing answered earlier
+            # is taken from a cache.
+            app.set_cache_mask(Atspi.Cache.NONE)
+            return app
+    return None
+
+
+def key(*names):
+    for name in names:
+        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+        pump(0.15)
+
+
+def labelled_by(node):
+    names = []
+    for relation in node.get_relation_set():
+        if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY:
+            names += [relation.get_target(i).get_name() for i in range(relation.get_n_targets())]
+    return names
+
+
+def on_focus(event):
+    if event.detail1:
+        focus.append(event.source)
+
+
+def in_list(node):
+    """Whether node is the entry list or the field inside it."""
+    return any(role(n) == "combo box" and "English entry" in labelled_by(n)
+               for n in (node, node.get_parent()) if n is not None)
+
+
+def check_window(app):
+    window = find(app, "frame", TITLE)
+    combo = find(window, "combo box")
+    check(combo is not None and "English entry" in labelled_by(combo),
+          "the entry list is a combo box labelled 'English entry'")
+    text = find(window, "text", "Orvani text")
+    check(text is not None, "the Orvani text box is an editable text named 'Orvani text'")
+    pane = find(window, "panel", "Lesson page")
+    check(pane is not None, "the page pane is a panel named 'Lesson page'")
+    bar = find(window, "menu bar")
+    seen = [(item.get_name(),
+             [sub.get_name() for menu in children(item) for sub in children(menu)])
+            for item in children(bar)] if bar else []
+    check(seen == MENU, "the menu bar holds every item and submenu item in order")
+
+
+def check_page(app, title):
+    document = wait_for(f"the page '{title}' reaches the screen reader", lambda: next(
+        (d for d in walk(app) if role(d) == "document web"
+         and d.get_name().startswith(title) and d.get_child_count() > 0), None))
+    if not document:
+        return
+    nodes = list(walk(document))
+    check(any(role(n) == "heading" and n.get_name() for n in nodes),
+          f"'{title}' has a named heading")
+    images = [n for n in nodes if role(n) == "image"]
+    check(images and all(n.get_name() for n in images),
+          f"every picture of '{title}' is named by its text alternative")
+
+
+def drive(app):
+    window = find(app, "frame", TITLE)
+    combo = find(window, "combo box")
+    text = find(window, "text", "Orvani text")
+
+    # F10, then right to Words; Down opens it at Animals, Enter chooses it.
+    key("F10", "Right", "Right", "Down", "Return")
+    wait_for("F10, Right, Right, Down, Enter fills the list with the animals",
+             lambda: [i.get_name() for i in children(children(combo)[0])] == ANIMALS)
+
+    # The keyboard went back to the list. Tab goes round from there: past
+    # the hidden text box into the page, through its links, back to the list.
+    check(bool(focus) and in_list(focus[-1]), "the keyboard is back in the list")
+    visited = []
+    for _ in range(8):
+        key("Tab")
+        pump(0.3)
+        visited.append(role(focus[-1]))
+        if in_list(focus[-1]):
+            break
+    check("link" in visited and in_list(focus[-1]),
+          "Tab leads through the page's links back to the list: " + ", ".join(visited))
+    key("Down")
+    wait_for("Down picks Bear: the box shows its Orvani text",
+             lambda: has_state(text, Atspi.StateType.SHOWING)
+             and text.get_text(0, -1) == "Koyanta")
+    check_page(app, "Bear")
+
+    # F10, Left wraps to About; Enter opens the About window.
+    key("F10", "Left", "Return")
+    about = wait_for("F10, Left, Enter opens the About dialog",
+                     lambda: find(app, "dialog", "About..."))
+    if about:
+        check(find(about, "image", "Quillfen picture") is not None,
+              "About shows its picture named 'Quillfen picture'")
+        check(any(n.get_name() == "Quillfen web site" for n in walk(about)),
+              "About shows its web address named 'Quillfen web site'")
+        # The window manager's Alt+F4 closes it; the trainer stays.
+        key("alt+F4")
+        wait_for("Alt+F4 closes the About dialog, the trainer stays",
+                 lambda: not find(app, "dialog", "About...") and find(app, "frame", TITLE))
+
+
+def main(program):
+    started = []
+    try:
+        started.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
+        time.sleep(0.3)
+        started.append(subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL))
+        # A window mapped before the window manager runs is never activated.
+        wait_for("the window manager runs", lambda: "window id" in subprocess.run(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+            capture_output=True, text=True).stdout, timeout=10)
+        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        started.append(subprocess.Popen([program], env=environment, stderr=subprocess.DEVNULL))
+        listener = Atspi.EventListener.new(on_focus)
+        listener.register("object:state-changed:focused")
+        app = wait_for("the trainer's window appears on the accessibility bus", application)
+        if app:
+            check_window(app)
+            check_page(app, "Welcome to Orvani Parlevo")
+            drive(app)
+    finally:
+        for process in reversed(started):
+            process.terminate()
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+    print(f"{len(failures)} failed", flush=True)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
