@@ -5,261 +5,183 @@
 #include "recordingpane.h"
 #include "sortedcombobox.h"
 
-#include <QAccessible>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QProcess>
 #include <QtTest>
 
-// What assistive technology reads from the windows, and the trainer used
-// with the keyboard alone.
-class tst_Accessibility : public QObject
-{
-    Q_OBJECT
-private slots:
-    void init();
-    void cleanup();
-
-    void controlsReadWithNameAndRole_data();
-    void controlsReadWithNameAndRole();
-    void menuReadsInOrder();
-    void listReadsTheWordGroup();
-    void textBoxReadsAsShown_data();
-    void textBoxReadsAsShown();
-    void keyboardAlone_data();
-    void keyboardAlone();
-
-private:
-    QAccessibleInterface *window() { return QAccessible::queryAccessibleInterface(m_form); }
-    QAction *action(const char *name) { return m_form->findChild<QAction *>(QLatin1String(name)); }
-
-    FakePlatform m_platform;
-    RecordingPane *m_real = nullptr; // the pane behind WB, focusable as the web view is
-    QPointer<Form1> m_form;
-};
+// The trainer used with the keyboard alone, and its layout at 100, 150 and 200 %.
+// What screen readers read, over AT-SPI in the real program: screenreader.py.
 
 namespace {
 
-QString page(const QString &name) { return QStringLiteral("/trainer/HTML/") + name; }
-
-// The name a screen reader gives: on Linux a combo box names itself by its
-// text and is named by the label it is the buddy of.
-QString nameOf(QAccessibleInterface *node)
+// Qt reads QT_SCALE_FACTOR as the application starts: each scale runs in a
+// child that checks the menu fits and saves a picture of the window, Bear
+// picked and the keyboard in the list (its frame in the highlight colour).
+class FlatPane : public RecordingPane
 {
-    if (node->role() == QAccessible::ComboBox) {
-        const auto labels = node->relations(QAccessible::Label);
-        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
-    }
-    return node->text(QAccessible::Name);
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), Qt::green); }
+};
+
+int grabWindow(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    FakePlatform platform;
+    Form1 form(platform, new FlatPane);
+    form.findChild<QAction *>("mnuAnimals")->trigger();
+    form.show();
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form))
+        return 2;
+    form.CmbEnglish->setFocus();
+    QTest::keyClick(form.CmbEnglish, Qt::Key_Down);
+    QMenuBar *bar = form.menuBar(); // every item on view, none behind an overflow button
+    for (QAction *item : bar->actions())
+        if (!bar->rect().contains(bar->actionGeometry(item)) || bar->actionGeometry(item).isEmpty())
+            return 4;
+    return form.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 3;
 }
 
-QAccessibleInterface *findNamed(QAccessibleInterface *node, const QString &name)
+bool isPane(QRgb p) { return p == qRgb(0, 255, 0); }
+bool isRed(QRgb p) { return qRed(p) > 150 && qGreen(p) < 80 && qBlue(p) < 80; }
+bool isHighlight(QRgb p) { return qBlue(p) > 100 && qBlue(p) > qRed(p) + 50; }
+
+// The bounding box and the number of the pixels in `area` that pass `test`.
+template <typename Test>
+std::pair<QRect, int> find(const QImage &image, const QRect &area, Test test)
 {
-    if (nameOf(node) == name)
-        return node;
-    for (int i = 0; i < node->childCount(); ++i)
-        if (QAccessibleInterface *found = findNamed(node->child(i), name))
-            return found;
-    return nullptr;
+    QRect found;
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (test(image.pixel(x, y))) {
+                found |= QRect(x, y, 1, 1);
+                ++count;
+            }
+    return {found, count};
 }
 
-QStringList childNames(QAccessibleInterface *node)
+// Device pixels to device-independent ones, rounded.
+QRect dip(const QRect &r, qreal f)
 {
-    QStringList names;
-    for (int i = 0; node && i < node->childCount(); ++i)
-        names << node->child(i)->text(QAccessible::Name);
-    return names;
-}
-
-// A key goes where the system sends it: to an open menu, else to the focus.
-void press(int key)
-{
-    QWidget *target = QApplication::activePopupWidget();
-    QTest::keyClick(target ? target : QApplication::focusWidget(), Qt::Key(key));
-}
-
-frnAbout *aboutWindow()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (auto *about = qobject_cast<frnAbout *>(window); about && about->isVisible())
-            return about;
-    return nullptr;
+    return QRectF(QPointF(r.topLeft()) / f, QSizeF(r.size()) / f).toRect();
 }
 
 } // namespace
 
-void tst_Accessibility::init()
+class tst_Accessibility : public QObject
 {
-    m_platform = FakePlatform();
-    auto *pane = new DeferredPagePane([this](QWidget *parent) {
-        m_real = new RecordingPane;
-        m_real->setFocusPolicy(Qt::StrongFocus);
-        m_real->setParent(parent);
-        return m_real;
-    });
-    m_form = new Form1(m_platform, pane);
-    QSignalSpy ready(pane, &DeferredPagePane::realPaneReady);
-    m_form->show();
-    QVERIFY(ready.wait());
-    m_form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-}
+    Q_OBJECT
+    FakePlatform m_platform;
+    RecordingPane *m_real = nullptr; // the pane behind WB, focusable as the web view is
+    QPointer<Form1> m_form;
 
-void tst_Accessibility::cleanup()
-{
-    delete aboutWindow();
-    delete m_form;
-}
-
-void tst_Accessibility::controlsReadWithNameAndRole_data()
-{
-    QTest::addColumn<bool>("inAbout");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QAccessible::Role>("role");
-    QTest::newRow("entry list") << false << "English entry" << QAccessible::ComboBox;
-    QTest::newRow("text box") << false << "Orvani text" << QAccessible::EditableText;
-    QTest::newRow("page pane") << false << "Lesson page" << QAccessible::Pane;
-    QTest::newRow("About window") << true << "About..." << QAccessible::Dialog;
-    QTest::newRow("About picture") << true << "Quillfen picture" << QAccessible::Graphic;
-    QTest::newRow("About address") << true << "Quillfen web site" << QAccessible::StaticText;
-}
-
-void tst_Accessibility::controlsReadWithNameAndRole()
-{
-    QFETCH(bool, inAbout);
-    QFETCH(QString, name);
-    QFETCH(QAccessible::Role, role);
-    // With an entry picked the list's field shows it: the list keeps its name.
-    action("mnuAnimals")->trigger();
-    m_form->CmbEnglish->setCurrentIndex(0);
-    frnAbout about(m_platform);
-    QAccessibleInterface *node =
-        findNamed(inAbout ? QAccessible::queryAccessibleInterface(&about) : window(), name);
-    QVERIFY2(node, qPrintable(name));
-    QCOMPARE(node->role(), role);
-}
-
-void tst_Accessibility::menuReadsInOrder()
-{
-    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(m_form->menuBar());
-    QCOMPARE(bar->role(), QAccessible::MenuBar);
-    QStringList read;
-    for (int i = 0; i < bar->childCount(); ++i) {
-        QAccessibleInterface *item = bar->child(i);
-        QCOMPARE(item->role(), QAccessible::MenuItem);
-        read << item->text(QAccessible::Name);
-        if (item->childCount() > 0)
-            for (const QString &sub : childNames(item->child(0)))
-                read << "  " + sub;
+    // Where the keyboard is: an open menu's item, the bar's item, or the focus.
+    QString keyboardIsAt() const
+    {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+            return "menu " + (menu->activeAction() ? menu->activeAction()->objectName() : "");
+        if (QAction *item = m_form->menuBar()->activeAction())
+            return "bar " + item->objectName();
+        return QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(read, (QStringList{"Exit", "Intro", "Words", "  Animals", "  Body", "  Colors",
-                                "  Family", "  Food", "  Numbers", "  Shapes", "Phrases", "Syntax",
-                                "Translation  Dictionaries", "  English to Orvani",
-                                "  Orvani to English", "Screen Saver", "About"}));
-}
 
-void tst_Accessibility::listReadsTheWordGroup()
+private slots:
+    void init()
+    {
+        auto *pane = new DeferredPagePane([this](QWidget *parent) {
+            (m_real = new RecordingPane)->setParent(parent);
+            m_real->setObjectName("page");
+            m_real->setFocusPolicy(Qt::StrongFocus);
+            return m_real;
+        });
+        m_form = new Form1(m_platform, pane);
+        QSignalSpy ready(pane, &DeferredPagePane::realPaneReady);
+        m_form->show();
+        QVERIFY(ready.wait());
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+    }
+
+    void cleanup()
+    {
+        delete QApplication::activeWindow(); // About, if it was opened
+        delete m_form;
+    }
+
+    void keyboardAlone_data()
+    {
+        QTest::addColumn<int>("menuKey");
+        QTest::newRow("F10") << int(Qt::Key_F10);
+        QTest::newRow("Alt") << int(Qt::Key_Alt);
+    }
+
+    // The menu key highlights Exit, Escape gives the keyboard back; Right moves
+    // along the bar without opening Words, Down opens it at Animals, Enter picks
+    // that. Tab passes the hidden box by; each arrow in the list is a pick; the
+    // shown box follows the list. From the list too, Left wraps Exit to About.
+    void keyboardAlone()
+    {
+        QFETCH(int, menuKey);
+        const int keys[] = {menuKey, Qt::Key_Escape, menuKey, Qt::Key_Right, Qt::Key_Right,
+                            Qt::Key_Down, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab,
+                            Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Tab,
+                            Qt::Key_Tab, menuKey, Qt::Key_Left};
+        QStringList path{keyboardIsAt()};
+        for (int key : keys) { // to an open menu, else to the focus
+            QWidget *popup = QApplication::activePopupWidget();
+            QTest::keyClick(popup ? popup : QApplication::focusWidget(), Qt::Key(key));
+            QTRY_VERIFY(!popup || key != Qt::Key_Return || !QApplication::activePopupWidget());
+            path << keyboardIsAt();
+        }
+        QCOMPARE(path.join(", "),
+                 "page, bar mnuExit, page, bar mnuExit, bar mnuIntro, bar mnuSimple, "
+                 "menu mnuAnimals, page, CmbEnglish, page, CmbEnglish, CmbEnglish, CmbEnglish, "
+                 "CmbEnglish, txtOrvana, page, CmbEnglish, bar mnuExit, bar mnuAbout");
+        QCOMPARE(m_real->addresses.join(' ').remove("/trainer/HTML/"),
+                 "intro.html bear.html beaver.html bear.html");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(qobject_cast<frnAbout *>(QApplication::activeWindow()));
+    }
+
+    void layoutScales_data()
+    {
+        QTest::addColumn<qreal>("factor");
+        QTest::newRow("100 %") << 1.0;
+        QTest::newRow("150 %") << 1.5;
+        QTest::newRow("200 %") << 2.0;
+    }
+
+    // From the pane's corner, to the pixel at 100 %: the 465 x 313 pane, the box over
+    // its rows 280 to 304, the list; red text in the box, no row of the pane through it.
+    void layoutScales()
+    {
+        QFETCH(qreal, factor);
+        QTemporaryDir folder;
+        const QString file = folder.filePath("window.png");
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(factor)); // read by the child alone
+        QCOMPARE(QProcess::execute(qApp->applicationFilePath(), {"--grab", file}), 0);
+        const QImage image = QImage(file).convertToFormat(QImage::Format_RGB32);
+        const QRect pane = find(image, image.rect(), isPane).first;
+        const QRect box = find(image, pane, [](QRgb p) { return !isPane(p); }).first;
+        const QRect below = image.rect().adjusted(0, pane.bottom() + 1, 0, 0);
+        QCOMPARE(dip(QRect({}, pane.size()), factor), QRect(0, 0, 465, 313));
+        QCOMPARE(dip(box.translated(-pane.topLeft()), factor), QRect(104, 280, 249, 25));
+        QCOMPARE(dip(find(image, below, isHighlight).first.translated(-pane.topLeft()), factor),
+                 QRect(104, 320, 249, 21));
+        QCOMPARE(find(image, {box.center().x(), box.top(), 1, box.height()}, isPane).second, 0);
+        QVERIFY(find(image, box, isRed).second > 20 * factor * factor);
+    }
+};
+
+int main(int argc, char *argv[])
 {
-    QAccessibleInterface *list = findNamed(window(), "English entry")->child(0);
-    QCOMPARE(list->role(), QAccessible::List);
-    action("mnuAnimals")->trigger();
-    QCOMPARE(childNames(list), (QStringList{"Bear", "Beaver", "Buffalo", "Cow", "Deer", "Dog", "Fox",
-                                            "Horse", "Mouse", "Pig", "Rabbit", "Skunk", "Wolf"}));
+    if (argc == 3 && qstrcmp(argv[1], "--grab") == 0)
+        return grabWindow(argc, argv);
+    QApplication application(argc, argv);
+    tst_Accessibility test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-void tst_Accessibility::textBoxReadsAsShown_data()
-{
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("word") << "mnuAnimals" << "Bear" << "Koyanta" << true;
-    QTest::newRow("phrase") << "mnuPhrases" << "Come in. {to one}" << "Tima hiyuwo." << true;
-    QTest::newRow("page only") << "mnuNumbers" << "One to Ten" << "" << false;
-}
-
-void tst_Accessibility::textBoxReadsAsShown()
-{
-    QFETCH(QString, group);
-    QFETCH(QString, entry);
-    QFETCH(QString, text);
-    QFETCH(bool, shown);
-    QAccessibleInterface *box = findNamed(window(), "Orvani text");
-    QVERIFY(box->state().invisible);
-    action(group.toLatin1())->trigger();
-    m_form->CmbEnglish->setCurrentIndex(m_form->CmbEnglish->findText(entry) - 1);
-    m_form->CmbEnglish->setFocus();
-    press(Qt::Key_Down);
-    QCOMPARE(m_form->CmbEnglish->currentText(), entry);
-    QCOMPARE(box->text(QAccessible::Value), text);
-    QCOMPARE(!box->state().invisible, shown);
-}
-
-void tst_Accessibility::keyboardAlone_data()
-{
-    QTest::addColumn<int>("menuKey");
-    QTest::newRow("F10") << int(Qt::Key_F10);
-    QTest::newRow("Alt") << int(Qt::Key_Alt);
-}
-
-void tst_Accessibility::keyboardAlone()
-{
-    QFETCH(int, menuKey);
-    QMenuBar *bar = m_form->menuBar();
-    QWidget *const WB = m_real;
-    QWidget *const list = m_form->CmbEnglish;
-    QCOMPARE(QApplication::focusWidget(), WB);
-
-    // The key highlights Exit; Escape gives the keyboard back.
-    press(menuKey);
-    QCOMPARE(bar->activeAction(), action("mnuExit"));
-    press(Qt::Key_Escape);
-    QCOMPARE(QApplication::focusWidget(), WB);
-
-    // Right moves along the bar without opening Words; Down opens it at
-    // Animals, Enter chooses that, and the keyboard goes back to the page.
-    press(menuKey);
-    press(Qt::Key_Right);
-    press(Qt::Key_Right);
-    QCOMPARE(bar->activeAction(), action("mnuSimple"));
-    QVERIFY(!QApplication::activePopupWidget());
-    press(Qt::Key_Down);
-    auto *words = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    QVERIFY(words);
-    QCOMPARE(words->activeAction(), action("mnuAnimals"));
-    press(Qt::Key_Return);
-    QTRY_VERIFY(!QApplication::activePopupWidget());
-    QCOMPARE(m_form->CmbEnglish->count(), 13);
-    QCOMPARE(QApplication::focusWidget(), WB);
-
-    // Tab goes from the page to the list; the hidden text box is passed by.
-    press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), list);
-    press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), WB);
-    press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), list);
-
-    // Each arrow step in the list is a pick.
-    m_real->addresses.clear();
-    for (int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up})
-        press(key);
-    QCOMPARE(m_real->addresses, (QStringList{page("bear.html"), page("beaver.html"), page("bear.html")}));
-    QCOMPARE(m_form->txtOrvana->text(), QStringLiteral("Koyanta"));
-    QVERIFY(m_form->txtOrvana->isVisible());
-
-    // Now shown, the text box takes its place after the list.
-    press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), m_form->txtOrvana);
-    press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), WB);
-
-    // Left from Exit wraps to About; Enter opens it.
-    press(menuKey);
-    press(Qt::Key_Left);
-    press(Qt::Key_Return);
-    QVERIFY(aboutWindow());
-}
-
-QTEST_MAIN(tst_Accessibility)
 #include "tst_accessibility.moc"

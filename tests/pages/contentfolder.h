@@ -1,41 +1,23 @@
 #pragma once
 
 #include "pagetails.h"
+#include "u16.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QString>
-#include <QStringList>
-
-#include <string_view>
 
 // The content folder copied beside the executable, as the program sees it.
-inline QDir contentFolder()
-{
-    return QDir(qEnvironmentVariable("ORVANI_APP_DIR") + QStringLiteral("/HTML"));
-}
-
-inline QString fromU16(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
+inline QDir contentFolder() { return QDir(qEnvironmentVariable("ORVANI_APP_DIR") + "/HTML"); }
 
 // "\HTML\buffalo.html" -> "buffalo.html"; "\HTML\\ss.exe" -> "ss.exe"
-inline QString fileOfTail(std::u16string_view tail)
-{
-    return fromU16(tail).section(QLatin1Char('\\'), -1);
-}
+inline QString fileOfTail(std::u16string_view tail) { return toQString(tail).section('\\', -1); }
 
-// The files below the content folder that match one of `patterns`, relative
-// to it; by default every page.
-inline QStringList contentFiles(const QStringList &patterns = {QStringLiteral("*.html"),
-                                                                QStringLiteral("*.htm")})
+// The files below the folder matching `patterns`, relative and sorted; by default pages.
+inline QStringList contentFiles(const QStringList &patterns = {"*.html", "*.htm"})
 {
-    const QDir folder = contentFolder();
     QStringList files;
-    QDirIterator it(folder.path(), patterns, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(contentFolder().path(), patterns, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
-        files << folder.relativeFilePath(it.next());
+        files << contentFolder().relativeFilePath(it.next());
     files.sort();
     return files;
 }

@@ -1,119 +1,130 @@
 #include "contentfolder.h"
+#include "entrytable.h"
 
 #include <QSignalSpy>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QtTest>
 
-#include <memory>
+using namespace orvani;
 
 namespace {
 
-// Collects what the pages log as errors.
 class ErrorLoggingPage : public QWebEnginePage
 {
 public:
     using QWebEnginePage::QWebEnginePage;
     QStringList errors;
-
-protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
                                   int line, const QString &source) override
     {
         if (level == ErrorMessageLevel)
-            errors << QStringLiteral("%1:%2: %3").arg(source).arg(line).arg(message);
+            errors << QStringLiteral("%1:%2: %3").arg(source, QString::number(line), message);
     }
 };
 
-// What a page must be in the 465 x 313 pane, checked in the page itself.
-// The text box covers the pane from row 280 down, so every page must be
-// able to scroll its last line above it.
-const char kProblems[] = R"(
-(() => {
-    const d = document, root = d.documentElement, problems = [];
-    if (d.compatMode !== 'CSS1Compat') problems.push('no <!DOCTYPE html>');
-    if (d.characterSet !== 'UTF-8') problems.push('encoding ' + d.characterSet);
-    if (root.lang !== 'en') problems.push('<html lang> is "' + root.lang + '"');
-    if (!d.title.trim()) problems.push('no title');
-    if (root.scrollWidth > root.clientWidth) problems.push('scrolls sideways, ' + root.scrollWidth + 'px');
-    if (parseFloat(getComputedStyle(d.body).paddingBottom) < 33)
-        problems.push('last line stays under the text box');
-    for (const img of d.images)
-        if (!img.alt || !img.naturalWidth) problems.push('image without text or picture: ' + img.src);
+// Run in a page in the 465 x 313 pane: its problems and what it shows. The text
+// box covers the pane from row 280 down: the last line must scroll above it.
+const char kInspect[] = R"((() => {
+    const d = document, audio = [...d.querySelectorAll('audio')], problems = [];
+    if (audio.some(a => a.readyState < 1 && !a.error)) return 'sounds loading';
+    const need = (ok, problem) => ok || problems.push(problem), text = e => e.textContent.trim();
+    need(d.compatMode === 'CSS1Compat' && d.characterSet === 'UTF-8', 'no doctype or UTF-8');
+    need(d.documentElement.lang === 'en' && d.title.trim(), 'no <html lang=en> or no title');
+    need(d.documentElement.scrollWidth <= d.documentElement.clientWidth, 'scrolls sideways');
+    need(parseFloat(getComputedStyle(d.body).paddingBottom) >= 33, 'last line under the text box');
+    for (const img of d.images) need(img.alt && img.naturalWidth, 'bad picture: ' + img.src);
     for (const svg of d.querySelectorAll('body svg:not(svg svg)'))
-        if (!svg.getAttribute('aria-label') && svg.getAttribute('aria-hidden') !== 'true')
-            problems.push('picture without a text alternative');
-    for (const el of d.querySelectorAll('.orvani'))
-        if (el.lang !== 'x-orvani') problems.push('Orvani text not marked lang="x-orvani"');
-    return problems;
-})()
-)";
+        need(svg.ariaLabel || svg.ariaHidden === 'true', 'picture without a text alternative');
+    for (const a of audio) need(!a.error && a.duration > 0, 'sound does not play: ' + a.src);
+    const orvani = [...d.querySelectorAll('.orvani')];
+    for (const o of orvani) need(o.lang === 'x-orvani', 'Orvani text not marked lang=x-orvani');
+    return {problems, orvani: orvani.map(text), text: d.body.innerText,
+            lesson: !!d.querySelector('svg, img')
+                && audio.some(a => a.controls && /ogg$/.test(a.src)),
+            rows: [...d.querySelectorAll('tr')].filter(r => r.querySelector('.orvani')).map(r =>
+                r.querySelector('a').getAttribute('href') + ': ' + text(r.querySelector('a'))
+                + ' = ' + text(r.querySelector('.orvani')))};
+})())";
 
-const char kAudioPending[] =
-    "[...document.querySelectorAll('audio')].filter(a => a.readyState < 1 && !a.error).length";
-const char kAudioBroken[] = "[...document.querySelectorAll('audio')]"
-                           ".filter(a => a.error || !(a.duration > 0))"
-                           ".map(a => 'sound does not play: ' + a.src)";
+// The text entries as dictionary rows, in the order of one language.
+QStringList dictionaryRows(bool byOrvani)
+{
+    QMap<QString, QString> rows;
+    for (const Entry &e : kEntries)
+        if (!e.isPageOnly())
+            rows.insert(toQString(byOrvani ? e.orvani : e.english).toCaseFolded(),
+                        fileOfTail(e.pageTail) + ": " + toQString(e.english) + " = "
+                            + toQString(e.orvani));
+    return rows.values();
+}
 
 } // namespace
 
 class tst_PagesInEngine : public QObject
 {
     Q_OBJECT
+    QWebEngineView m_view;
+    ErrorLoggingPage *m_page = new ErrorLoggingPage(&m_view);
+
 private slots:
-    void initTestCase();
-    void pageShowsCleanly_data();
-    void pageShowsCleanly();
+    void initTestCase()
+    {
+        m_view.setPage(m_page);
+        m_view.resize(465, 313);
+        m_view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_view));
+    }
 
-private:
-    QVariant evaluate(const char *script);
+    void pageShowsCleanly_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("english"); // of a lesson
+        QTest::addColumn<QString>("orvani");
+        QTest::addColumn<QStringList>("rows"); // of a dictionary
+        for (const QString &file : contentFiles()) {
+            const Entry *lesson = nullptr;
+            for (const Entry &e : kEntries)
+                lesson = !e.isPageOnly() && fileOfTail(e.pageTail) == file ? &e : lesson;
+            QTest::newRow(qPrintable(file))
+                << file << toQString(lesson ? lesson->english : u"")
+                << toQString(lesson ? lesson->orvani : u"")
+                << (file == "english.htm" ? dictionaryRows(false)
+                        : file == "orvani.htm" ? dictionaryRows(true) : QStringList());
+        }
+    }
 
-    std::unique_ptr<QWebEngineView> m_view;
-    ErrorLoggingPage *m_page = nullptr;
+    // Every page loads with no script error or problem above. A lesson shows its
+    // entry's Orvani text once, its English text, a picture and an Ogg Vorbis
+    // player; a dictionary, every text entry once, linked, in order.
+    void pageShowsCleanly()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, english);
+        QFETCH(QString, orvani);
+        QFETCH(QStringList, rows);
+        m_page->errors.clear();
+        QSignalSpy loaded(&m_view, &QWebEngineView::loadFinished);
+        m_view.load(QUrl::fromLocalFile(contentFolder().absoluteFilePath(file)));
+        QVERIFY(loaded.wait(10000) && loaded.first().first().toBool());
+        // Asked until the sounds have loaded; each answer comes back later.
+        const auto page = std::make_shared<QVariantMap>();
+        const auto answered = [&] {
+            m_page->runJavaScript(kInspect, [page](const QVariant &v) { *page = v.toMap(); });
+            return !page->isEmpty();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(answered(), 10000);
+        const QStringList problems = (*page)["problems"].toStringList() + m_page->errors;
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        if (!orvani.isEmpty()) {
+            QCOMPARE((*page)["orvani"].toStringList(), QStringList{orvani});
+            QVERIFY2((*page)["text"].toString().contains(english), "the English text is missing");
+            QVERIFY2((*page)["lesson"].toBool(), "no picture, or no player for an Ogg Vorbis file");
+        }
+        if (!rows.isEmpty())
+            QCOMPARE((*page)["rows"].toStringList(), rows);
+    }
 };
-
-QVariant tst_PagesInEngine::evaluate(const char *script)
-{
-    auto result = std::make_shared<std::optional<QVariant>>();
-    m_page->runJavaScript(QString::fromUtf8(script), [result](const QVariant &v) { *result = v; });
-    if (!QTest::qWaitFor([&] { return result->has_value(); }, 5000))
-        return {};
-    return **result;
-}
-
-void tst_PagesInEngine::initTestCase()
-{
-    m_view = std::make_unique<QWebEngineView>();
-    m_page = new ErrorLoggingPage(m_view.get());
-    m_view->setPage(m_page);
-    m_view->resize(465, 313);
-    m_view->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
-}
-
-void tst_PagesInEngine::pageShowsCleanly_data()
-{
-    QTest::addColumn<QString>("file");
-    for (const QString &file : contentFiles())
-        QTest::newRow(qPrintable(file)) << file;
-}
-
-void tst_PagesInEngine::pageShowsCleanly()
-{
-    QFETCH(QString, file);
-    m_page->errors.clear();
-    QSignalSpy loaded(m_view.get(), &QWebEngineView::loadFinished);
-    m_view->load(QUrl::fromLocalFile(contentFolder().absoluteFilePath(file)));
-    QVERIFY(loaded.wait(10000));
-    QCOMPARE(loaded.first().first().toBool(), true);
-
-    QTRY_COMPARE_WITH_TIMEOUT(evaluate(kAudioPending).toInt(), 0, 5000);
-    const QVariant found = evaluate(kProblems);
-    QVERIFY2(found.isValid(), "the checks did not run in the page");
-    const QStringList problems =
-        found.toStringList() + evaluate(kAudioBroken).toStringList() + m_page->errors;
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
-}
 
 QTEST_MAIN(tst_PagesInEngine)
 #include "tst_pagesinengine.moc"

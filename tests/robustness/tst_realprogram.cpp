@@ -1,186 +1,206 @@
-#include "trainerdriver.h"
+#include "classicfonts.h"
+#include "fakeplatform.h"
+#include "form1.h"
+#include "introonscreen.h"
+#include "recordingpane.h"
+#include "sortedcombobox.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
+
+#include <xcb/xcb.h>
 
 #include <csignal>
 
-// The real program, copied into a temporary folder, in surroundings that
-// fail it, and in a fresh home that it must leave as it found it.
+// Copies of the real program in awkward folders and broken surroundings,
+// used through xdotool as a user would.
 class tst_RealProgram : public QObject
 {
     Q_OBJECT
 private slots:
-    void survivesBrokenSurroundings_data();
-    void survivesBrokenSurroundings();
-    void writesNoFile();
+    void tourFromAFreshHome_data();
+    void tourFromAFreshHome();
 };
 
 namespace {
 
-const QString kMessageBox = QStringLiteral("^Orvani Parlevo$");
+const QString kMainWindow = QStringLiteral("^Orvani Parlevo v5\\.0$");
 
-bool writeFile(const QString &path, const QByteArray &contents, QFile::Permissions permissions)
+// Runs a command; its standard output.
+QString run(const QStringList &command)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size()
-        && file.setPermissions(permissions);
+    QProcess process;
+    process.start(command.first(), command.mid(1));
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-const auto kReadWrite = QFile::ReadOwner | QFile::WriteOwner;
-const auto kRunnable = kReadWrite | QFile::ExeOwner;
-
-// Every file and folder under `folders`, hidden ones included.
-QStringList everythingUnder(const QStringList &folders)
+// The first visible window whose title matches `pattern` within `timeoutMs`, or 0.
+qulonglong waitForWindow(const QString &pattern, int timeoutMs)
 {
-    QStringList found;
-    for (const QString &folder : folders) {
-        QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext())
-            found << it.next();
-    }
-    found.sort();
-    return found;
+    qulonglong window = 0;
+    const auto found = [&] {
+        window = run({"xdotool", "search", "--onlyvisible", "--name", pattern}).section('\n', 0, 0).toULongLong();
+        return window != 0;
+    };
+    return QTest::qWaitFor(found, timeoutMs) ? window : 0;
+}
+
+// Waits for a window as waitForWindow() does, then asks it to close as its
+// title bar's close button does; whether there was one.
+bool closeWindow(const QString &pattern, int timeoutMs)
+{
+    const qulonglong window = waitForWindow(pattern, timeoutMs);
+    xcb_connection_t *connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const auto atom = [connection](const char *name) {
+        const QScopedPointer<xcb_intern_atom_reply_t, QScopedPointerPodDeleter> reply(
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr));
+        return reply->atom;
+    };
+    xcb_client_message_event_t event = {.response_type = XCB_CLIENT_MESSAGE, .format = 32, .sequence = 0,
+                                        .window = xcb_window_t(window), .type = atom("WM_PROTOCOLS"),
+                                        .data = {.data32 = {atom("WM_DELETE_WINDOW")}}};
+    xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+    xcb_flush(connection);
+    return window != 0;
 }
 
 // The id of a process running `program`, or 0.
 qint64 processRunning(const QString &program)
 {
-    const QString wanted = QFileInfo(program).canonicalFilePath();
-    const auto ids = QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs);
-    for (const QString &id : ids)
-        if (QFile::symLinkTarget("/proc/" + id + "/exe") == wanted)
+    for (const QString &id : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs))
+        if (QFile::symLinkTarget("/proc/" + id + "/exe") == QFileInfo(program).canonicalFilePath())
             return id.toLongLong();
     return 0;
 }
 
+QSet<QString> everythingUnder(const QString &folder)
+{
+    const QStringList found = run({"find", folder}).split('\n');
+    return {found.begin(), found.end()};
+}
+
+// Clicks a menu item or control, by object name, in the program's main
+// window; false for a name it lacks. The places are read from a Form1 made
+// for a moment off screen: same code, same fonts, same display.
+bool choose(const QString &name)
+{
+    static const auto places = [] {
+        registerClassicFonts(); // as the program does before making its window
+        FakePlatform platform;
+        Form1 model(platform, new RecordingPane);
+        model.setAttribute(Qt::WA_DontShowOnScreen);
+        model.show();
+        QHash<QString, std::pair<QPoint, int>> places; // where to click, then Down keys in the menu
+        places["CmbEnglish"] = {model.CmbEnglish->mapTo(&model, QPoint(10, model.CmbEnglish->height() / 2)), 0};
+        QMenuBar *bar = model.menuBar();
+        for (QAction *item : model.findChildren<QAction *>()) {
+            auto *menu = qobject_cast<QMenu *>(item->parent());
+            places[item->objectName()] = {bar->mapTo(&model, bar->actionGeometry(menu ? menu->menuAction() : item).center()),
+                                          menu ? int(menu->actions().indexOf(item)) + 1 : 0};
+        }
+        return places;
+    }();
+    if (!places.contains(name))
+        return false;
+    const auto [place, downKeys] = places.value(name);
+    // Looked up at each click: the window is made anew once the page pane shows.
+    run({"xdotool", "search", "--onlyvisible", "--name", kMainWindow, "mousemove", "--window", "%1",
+         QString::number(place.x()), QString::number(place.y())});
+    run({"xdotool", "click", "1"});
+    QTest::qWait(200);
+    if (downKeys > 0) // the open menu holds the keyboard
+        run(QStringList{"xdotool", "key", "--delay", "50"} + QStringList(downKeys, "Down") + QStringList{"Return"});
+    QTest::qWait(300);
+    return true;
+}
+
 } // namespace
 
-void tst_RealProgram::survivesBrokenSurroundings_data()
+void tst_RealProgram::tourFromAFreshHome_data()
 {
-    QTest::addColumn<QString>("breakage");
-    QTest::addColumn<bool>("reports");
-    QTest::newRow("no HTML folder") << "no HTML" << true;
-    QTest::newRow("screen saver missing") << "missing" << true;
-    QTest::newRow("screen saver without run bit") << "no run bit" << true;
-    QTest::newRow("screen saver is a folder") << "folder" << true;
-    QTest::newRow("screen saver script without #!") << "no #!" << true;
-    QTest::newRow("pages missing, screen saver exits at once") << "exits at once" << false;
+    QTest::addColumn<QString>("folder");  // the application folder, in a fresh one
+    QTest::addColumn<QString>("started"); // empty: folder/orvani-parlevo
+    QTest::addColumn<QString>("missing");
+    QTest::newRow("plain") << "app" << "" << "";
+    QTest::newRow("spaces, # and %") << "a folder #2 %41 with spaces" << "" << "";
+    QTest::newRow("non-ASCII and ?") << QString::fromUtf8("Übungen für Anfänger?") << "" << "";
+    QTest::newRow("path over 200 characters") << QString("deep/").repeated(45) + "end" << "" << "";
+    QTest::newRow("link to the program") << "app" << "orvani-parlevo" << "";
+    QTest::newRow("link to its folder") << "app" << "linked/orvani-parlevo" << "";
+    QTest::newRow("no HTML folder") << "app" << "" << "HTML";
+    QTest::newRow("no pages") << "app" << "" << "pages";
 }
 
-// The window comes up with its menu whatever is missing; commands and
-// entries that find no page do no harm; Screen Saver either starts the
-// program or reports, and the trainer runs on until Exit.
-void tst_RealProgram::survivesBrokenSurroundings()
+// Started in a fresh, empty home that holds a decoy intro page, with fresh
+// folders for everything a desktop program may write to, the program shows
+// the intro page of its own folder. Then every kind of command: whatever is
+// missing, none does harm; Screen Saver starts the screen saver or reports
+// that it cannot; Exit ends the program cleanly; and no file was written.
+void tst_RealProgram::tourFromAFreshHome()
 {
-    QFETCH(QString, breakage);
-    QFETCH(bool, reports);
-
+    QFETCH(QString, folder);
+    QFETCH(QString, started);
+    QFETCH(QString, missing);
     QTemporaryDir root;
-    const QString app = root.filePath("app");
-    QVERIFY(TrainerDriver::copyApplication(app));
-    const QString html = app + "/HTML";
-    const QString screenSaver = html + "/ss.exe";
-    const QString marker = html + "/started";
-    if (breakage == "no HTML") {
+    const QString app = root.filePath(folder), html = app + "/HTML", built = qEnvironmentVariable("ORVANI_APP_DIR");
+    QVERIFY(QDir().mkpath(QFileInfo(app).path()));
+    QCOMPARE(QProcess::execute("cp", {"-a", built, app}), 0);
+    QVERIFY(intro::write(app, root.filePath("HOME")));
+    QVERIFY(QFile::link(app + "/orvani-parlevo", root.filePath("orvani-parlevo")));
+    QVERIFY(QFile::link(app, root.filePath("linked")));
+    if (missing == "HTML")
         QVERIFY(QDir(html).removeRecursively());
-    } else {
-        QVERIFY(QFile::remove(screenSaver));
-        if (breakage == "no run bit")
-            QVERIFY(writeFile(screenSaver, "#!/bin/sh\nexit 0\n", kReadWrite));
-        else if (breakage == "folder")
-            QVERIFY(QDir().mkdir(screenSaver));
-        else if (breakage == "no #!")
-            QVERIFY(writeFile(screenSaver, "exit 0\n", kRunnable));
-        else if (breakage == "exits at once") {
-            QVERIFY(writeFile(screenSaver, "#!/bin/sh\ntouch \"${0%/*}/started\"\n", kRunnable));
-            for (const char *page : {"intro.html", "bear.html", "beaver.html"})
-                QVERIFY(QFile::remove(html + '/' + page));
-        }
-    }
-
-    TrainerDriver trainer;
-    QVERIFY(trainer.start(app + "/orvani-parlevo", QProcessEnvironment::systemEnvironment(),
-                          root.path()));
-    QVERIFY(trainer.choose("mnuIntro"));
-    QVERIFY(trainer.choose("mnuAnimals"));
-    trainer.pickEntries(3);
-    QVERIFY(trainer.isRunning());
-
-    QVERIFY(trainer.choose("mnuStory"));
-    const qulonglong box = TrainerDriver::waitForWindow(kMessageBox, reports ? 15000 : 1500);
-    QCOMPARE(box != 0, reports);
-    if (reports) {
-        TrainerDriver::closeWindow(box);
-        QCOMPARE(TrainerDriver::waitForWindow(kMessageBox, 300), 0u);
-    } else {
-        QTRY_VERIFY(QFile::exists(marker));
-    }
-    QVERIFY(trainer.isRunning());
-    QVERIFY(trainer.quit());
-}
-
-// A tour of every kind of command with a fresh, empty home and fresh
-// folders for everything a desktop program may write to.
-void tst_RealProgram::writesNoFile()
-{
-    QTemporaryDir root;
-    const QString app = root.filePath("app");
-    QVERIFY(TrainerDriver::copyApplication(app));
+    if (missing == "pages")
+        for (const QString &page : QDir(html).entryList({"*.htm*"}))
+            QVERIFY(QFile::remove(html + '/' + page));
 
     QProcessEnvironment environment;
-    const QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
     for (const char *kept : {"DISPLAY", "XAUTHORITY", "PATH", "LANG", "QTWEBENGINE_DISABLE_SANDBOX"})
-        if (system.contains(kept))
-            environment.insert(kept, system.value(kept));
-    const QString workingDirectory = root.filePath("cwd");
-    QVERIFY(QDir().mkdir(workingDirectory));
-    QStringList watched{app, workingDirectory};
+        if (qEnvironmentVariableIsSet(kept))
+            environment.insert(kept, qEnvironmentVariable(kept));
     for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME",
                                  "XDG_STATE_HOME", "XDG_RUNTIME_DIR", "TMPDIR"}) {
-        const QString folder = root.filePath(QString::fromLatin1(variable).toLower());
-        QVERIFY(QDir().mkdir(folder));
-        QVERIFY(QFile::setPermissions(folder, kRunnable)); // 0700
-        environment.insert(variable, folder);
-        watched << folder;
+        QVERIFY(QDir(root.path()).mkpath(variable) // 0700
+                && QFile::setPermissions(root.filePath(variable), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        environment.insert(variable, root.filePath(variable));
     }
-    const QStringList before = everythingUnder(watched);
+    const QSet<QString> before = everythingUnder(root.path());
 
-    TrainerDriver trainer;
-    QVERIFY(trainer.start(app + "/orvani-parlevo", environment, workingDirectory));
-    for (const char *item : {"mnuIntro", "mnuAnimals", "mnuPhrases", "mnuBody", "mnuNumbers"}) {
-        QVERIFY(trainer.choose(item));
-        trainer.pickEntries(2);
+    QProcess trainer;
+    trainer.setProcessEnvironment(environment);
+    trainer.setWorkingDirectory(root.filePath("HOME"));
+    trainer.setProcessChannelMode(QProcess::ForwardedChannels);
+    trainer.start(root.filePath(started.isEmpty() ? folder + "/orvani-parlevo" : started), {});
+    QVERIFY(waitForWindow(kMainWindow, 30000));
+    QTest::qWait(500); // the first paint, then the page pane
+    QVERIFY(!missing.isEmpty() || intro::shownFromOwnFolder());
+    for (const char *group : {"mnuIntro", "mnuAnimals", "mnuPhrases", "mnuBody", "mnuNumbers"}) {
+        QVERIFY(choose(group));
+        QVERIFY(choose("CmbEnglish"));
+        run({"xdotool", "key", "--delay", "300", "Down", "Down"}); // the next two entries
     }
-    for (const char *item : {"mnuSyntax", "mnuEnglish_dict", "mnuOrva_dict"})
-        QVERIFY(trainer.choose(item));
+    for (const char *item : {"mnuSyntax", "mnuEnglish_dict", "mnuOrva_dict", "mnuAbout"})
+        QVERIFY(choose(item));
+    QVERIFY(closeWindow(QStringLiteral("^About\\.\\.\\.$"), 10000));
 
-    QVERIFY(trainer.choose("mnuAbout"));
-    const qulonglong about = TrainerDriver::waitForWindow("^About\\.\\.\\.$", 10000);
-    QVERIFY(about);
-    TrainerDriver::closeWindow(about);
-    QCOMPARE(TrainerDriver::waitForWindow("^About\\.\\.\\.$", 300), 0u);
-
-    // The screen saver runs a while; without a window manager its full
-    // screen window stays unmapped, so it is ended by a signal.
-    QVERIFY(trainer.choose("mnuStory"));
-    const QString screenSaver = app + "/HTML/ss.exe";
-    QTRY_VERIFY(processRunning(screenSaver) > 0);
-    QTest::qWait(1000);
-    ::kill(pid_t(processRunning(screenSaver)), SIGTERM);
-    QTRY_COMPARE(processRunning(screenSaver), 0);
-
-    QVERIFY(trainer.isRunning());
-    QVERIFY(trainer.quit());
+    QVERIFY(choose("mnuStory"));
+    const QString screenSaver = html + "/ss.exe";
+    if (missing == "HTML") {
+        QVERIFY(closeWindow(QStringLiteral("^Orvani Parlevo$"), 15000)); // the message box
+    } else { // without a window manager it stays unmapped and runs until ended
+        QTRY_VERIFY(processRunning(screenSaver) > 0);
+        QTest::qWait(1000);
+        ::kill(pid_t(processRunning(screenSaver)), SIGTERM);
+        QTRY_COMPARE(processRunning(screenSaver), 0); // its hold on the display goes with it
+    }
+    QVERIFY(choose("mnuExit"));
+    QTRY_COMPARE_WITH_TIMEOUT(trainer.state(), QProcess::NotRunning, 15000);
+    QCOMPARE(trainer.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(trainer.exitCode(), 0);
     QTest::qWait(1000); // helper processes end after the program
-    QStringList created = everythingUnder(watched);
-    for (const QString &path : before)
-        created.removeOne(path);
-    QVERIFY2(created.isEmpty(), qPrintable("written: " + created.join(", ")));
+    const QSet<QString> written = everythingUnder(root.path()) - before;
+    QVERIFY2(written.isEmpty(), qPrintable("written: " + QStringList(written.values()).join(", ")));
 }
 
 QTEST_MAIN(tst_RealProgram)

@@ -32,12 +32,7 @@ public:
     }
 
     QString folder = QStringLiteral("/trainer");
-    bool folderFails = false;
-    bool startFails = false;
-    bool openerFails = false;
-    bool openerMissing = false;
+    bool folderFails = false, startFails = false, openerFails = false, openerMissing = false;
     int folderRequests = 0;
-    QStringList started;
-    QStringList messages;
-    QStringList opened;
+    QStringList started, messages, opened;
 };
