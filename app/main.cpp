@@ -12,8 +12,6 @@ int main(int argc, char *argv[])
     // Keep the GL stack from writing shader caches: the program writes no file.
     qputenv("MESA_SHADER_CACHE_DISABLE", "true");
     qputenv("QT_DISABLE_SHADER_DISK_CACHE", "1");
-    // The web engine is loaded after the first paint and needs this set now.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
     // The program reads no command line: Qt sees only the program's name.
     int qtArgc = 1;
@@ -28,7 +26,15 @@ int main(int argc, char *argv[])
     quitWhenNoWindowIsLeft(application);
 
     QtPlatform platform;
-    auto *form = new Form1(platform, new DeferredPagePane(loadWebPagePane));
+    PagePaneLoader loader(QCoreApplication::applicationDirPath());
+    auto *form = new Form1(platform, new DeferredPagePane([&loader](QWidget *parent) {
+        return loader.create(parent);
+    }));
+    // The web engine is readied on worker threads while the window shows and
+    // paints; its view is made once the window has painted. Started earlier,
+    // the workers would slow the window's own start by holding the library
+    // loader's lock and a processor.
+    loader.preload();
     form->show();
     return application.exec();
 }

@@ -3,7 +3,7 @@
 # where they are missing. Sourced by run.sh and test.sh.
 
 ORVANI_PACKAGES="build-essential cmake ninja-build pkg-config
- qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-image-formats-plugins libqt6svg6-dev
+ qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-image-formats-plugins qt6-svg-dev
  libxcb1-dev fonts-wine"
 ORVANI_TEST_PACKAGES="xvfb xauth openbox xdotool x11-utils imagemagick
  desktop-file-utils appstream dpkg-dev file

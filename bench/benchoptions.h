@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <cstring>
+
+// The command line of the benchmark and of the programs it starts.
+struct BenchOptions {
+    QString mode;              // "trainer" in a measured child, empty in the driver
+    QString applicationFolder; // the folder with orvani-webpane and HTML/
+    std::int64_t startNs = 0;  // the parent's steady clock when it started this process
+    int runs = 7;
+    QString jsonPath;
+    bool valid = true;
+
+    static BenchOptions parse(int argc, char **argv)
+    {
+        BenchOptions options;
+        for (int i = 1; i < argc; ++i) {
+            const char *value = i + 1 < argc ? argv[i + 1] : nullptr;
+            auto is = [&](const char *name) { return std::strcmp(argv[i], name) == 0 && value && ++i; };
+            if (is("--mode"))
+                options.mode = QString::fromLocal8Bit(value);
+            else if (is("--application-folder"))
+                options.applicationFolder = QString::fromLocal8Bit(value);
+            else if (is("--start-ns"))
+                options.startNs = std::strtoll(value, nullptr, 10);
+            else if (is("--runs"))
+                options.runs = std::atoi(value);
+            else if (is("--json"))
+                options.jsonPath = QString::fromLocal8Bit(value);
+            else
+                options.valid = false;
+        }
+        options.valid = options.valid && options.runs >= 1;
+        return options;
+    }
+};

@@ -1,0 +1,185 @@
+#include "pagetour.h"
+
+#include "eventreporter.h"
+#include "processmemory.h"
+#include "u16.h"
+#include "wordgroups.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QJsonArray>
+#include <QWidget>
+
+#include <limits>
+#include <memory>
+
+#include <unistd.h>
+
+using namespace orvani;
+
+namespace {
+
+// Both programs are given the same pauses: after a page has loaded, before
+// the next selection, as a user would take; and while memory is read.
+constexpr int kPauseBetweenEntriesMs = 100;
+// The engine frees much of what a load took at its own pace: some within a
+// second or three, and the page process collects its garbage about eight
+// seconds after the last activity. Memory is read every kMemorySampleMs for
+// kMemorySamples, and the lowest reading counts as the settled figure.
+constexpr int kMemorySampleMs = 250;
+constexpr int kMemorySamples = 48;
+constexpr int kStepTimeoutMs = 30000;
+
+const WordGroup &groupOf(const Entry &entry)
+{
+    for (const WordGroup &group : kWordGroups)
+        for (std::u16string_view text : group.entries)
+            if (text == entry.english)
+                return group;
+    throw std::logic_error("an entry without a word group");
+}
+
+} // namespace
+
+PageTour::PageTour(const EventReporter &reporter, Steps steps, QObject *parent)
+    : QObject(parent)
+    , m_reporter(reporter)
+    , m_steps(std::move(steps))
+{
+    m_watchdog.setSingleShot(true);
+    m_watchdog.setInterval(kStepTimeoutMs);
+    connect(&m_watchdog, &QTimer::timeout, this, [this] {
+        fail(QStringLiteral("no loadFinished within %1 ms at entry %2").arg(kStepTimeoutMs).arg(m_index));
+    });
+    m_watchdog.start();
+}
+
+void PageTour::watchFirstPaint(QWidget *window)
+{
+    m_window = window;
+    qApp->installEventFilter(this);
+}
+
+bool PageTour::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && m_window) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == m_window) {
+            m_reporter.report(QStringLiteral("firstPaint"), {{"ms", m_reporter.sinceStart()}});
+            qApp->removeEventFilter(this);
+            m_window = nullptr;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PageTour::attachView(QObject *view)
+{
+    // By name: the trainer's own executable does not link the web engine.
+    if (!connect(view, SIGNAL(loadFinished(bool)), this, SLOT(onLoadFinished(bool))))
+        fail(QStringLiteral("the page pane is not a web view"), 3);
+}
+
+void PageTour::fail(const QString &what, int code)
+{
+    m_reporter.report(QStringLiteral("error"), {{"what", what}});
+    QCoreApplication::exit(code);
+}
+
+void PageTour::expectLoad(Stage stage)
+{
+    m_stage = stage;
+    m_watchdog.start();
+}
+
+void PageTour::onLoadFinished(bool ok)
+{
+    const double entryMs = double(EventReporter::nowNs() - m_selectedAtNs) / 1e6;
+    const Stage stage = std::exchange(m_stage, Stage::Idle);
+    m_watchdog.stop();
+    switch (stage) {
+    case Stage::Intro:
+        m_reporter.report(QStringLiteral("introLoaded"), {{"ms", m_reporter.sinceStart()}, {"ok", ok}});
+        measureMemory(QStringLiteral("intro"), [this] { nextEntry(); });
+        break;
+    case Stage::Group:
+        QTimer::singleShot(kPauseBetweenEntriesMs, this, &PageTour::selectEntry);
+        break;
+    case Stage::Entry:
+        m_reporter.report(QStringLiteral("entry"),
+                          {{"index", qint64(m_index)},
+                           {"english", toQString(kEntries[m_index].english)},
+                           {"ms", entryMs},
+                           {"ok", ok}});
+        ++m_index;
+        QTimer::singleShot(kPauseBetweenEntriesMs, this, &PageTour::nextEntry);
+        break;
+    case Stage::Idle:
+        m_reporter.report(QStringLiteral("strayLoad"), {{"ok", ok}});
+        break;
+    }
+}
+
+void PageTour::nextEntry()
+{
+    if (m_index == kEntries.size()) {
+        measureMemory(QStringLiteral("entries"), [this] {
+            m_reporter.report(QStringLiteral("done"));
+            QCoreApplication::exit(0);
+        });
+        return;
+    }
+    const WordGroup &group = groupOf(kEntries[m_index]);
+    if (&group == m_group) {
+        selectEntry();
+        return;
+    }
+    m_group = &group;
+    if (!group.pageTail.empty())
+        expectLoad(Stage::Group);
+    m_steps.openGroup(group);
+    if (group.pageTail.empty())
+        selectEntry();
+}
+
+void PageTour::selectEntry()
+{
+    expectLoad(Stage::Entry);
+    m_selectedAtNs = EventReporter::nowNs();
+    m_steps.select(kEntries[m_index]);
+}
+
+void PageTour::measureMemory(const QString &stage, std::function<void()> then)
+{
+    m_watchdog.stop();
+    auto lowest = std::make_shared<QList<ProcessMemory::Process>>();
+    auto lowestPss = std::make_shared<qint64>(std::numeric_limits<qint64>::max());
+    auto samples = std::make_shared<QJsonArray>();
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [=, this] {
+        const QList<ProcessMemory::Process> tree = ProcessMemory(getpid()).tree();
+        qint64 pss = 0;
+        for (const ProcessMemory::Process &process : tree)
+            pss += process.pssKiB;
+        if (pss < *lowestPss) {
+            *lowestPss = pss;
+            *lowest = tree;
+        }
+        samples->append(pss);
+        if (samples->size() < kMemorySamples)
+            return;
+        timer->deleteLater();
+        qint64 unshared = 0;
+        QJsonArray processes;
+        for (const ProcessMemory::Process &process : std::as_const(*lowest)) {
+            unshared += process.privateKiB;
+            processes.append(QJsonObject{{"pid", qint64(process.pid)}, {"name", process.name},
+                                         {"pssKiB", process.pssKiB}, {"privateKiB", process.privateKiB}});
+        }
+        m_reporter.report(QStringLiteral("memory"),
+                          {{"stage", stage}, {"pssKiB", *lowestPss}, {"privateKiB", unshared},
+                           {"processes", processes}, {"samplesPssKiB", *samples}});
+        then();
+    });
+    timer->start(kMemorySampleMs);
+}
