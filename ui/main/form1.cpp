@@ -139,7 +139,11 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
                  .topLeft());
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // No selection handler may run on a window that is being taken apart.
+    CmbEnglish->disconnect(this);
+}
 
 QAction *Form1::addCommand(QWidget *menu, const char *objectName, const QString &caption,
                            void (Form1::*handler)())
