@@ -30,15 +30,6 @@ constexpr int kMemorySampleMs = 250;
 constexpr int kMemorySamples = 48;
 constexpr int kStepTimeoutMs = 30000;
 
-const WordGroup &groupOf(const Entry &entry)
-{
-    for (const WordGroup &group : kWordGroups)
-        for (std::u16string_view text : group.entries)
-            if (text == entry.english)
-                return group;
-    throw std::logic_error("an entry without a word group");
-}
-
 } // namespace
 
 PageTour::PageTour(const EventReporter &reporter, Steps steps, QObject *parent)
@@ -129,7 +120,7 @@ void PageTour::nextEntry()
         });
         return;
     }
-    const WordGroup &group = groupOf(kEntries[m_index]);
+    const WordGroup &group = wordGroup(kEntries[m_index].group);
     if (&group == m_group) {
         selectEntry();
         return;

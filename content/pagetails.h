@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string_view>
 
 namespace orvani {
@@ -20,28 +19,12 @@ inline constexpr std::u16string_view NotFound = u"\\HTML\\not.htm";
 inline constexpr std::u16string_view ScreenSaver = u"\\HTML\\\\ss.exe";
 } // namespace tails
 
-// Every tail the program ever uses: the inventory of the content folder.
-inline constexpr std::array<std::u16string_view, 61> kCatalogue = {
+// The tails that belong to no entry: the commands' pages, the not-found page
+// and the screen saver. With the entries' own tails they make the catalogue
+// of the content folder (phrasebook.h).
+inline constexpr std::u16string_view kCommandTails[] = {
     tails::Intro, tails::Syntax, tails::EnglishDictionary, tails::OrvaniDictionary,
-    tails::BodyParts, tails::Numbers, tails::NotFound, tails::ScreenSaver,
-    u"\\HTML\\buffalo.html", u"\\HTML\\rabbit.html", u"\\HTML\\horse.html",
-    u"\\HTML\\wolf.html", u"\\HTML\\beaver.html", u"\\HTML\\mouse.html",
-    u"\\HTML\\bear.html", u"\\HTML\\shunk.html", u"\\HTML\\fox.html",
-    u"\\HTML\\pig.html", u"\\HTML\\deer.html", u"\\HTML\\dog.html",
-    u"\\HTML\\cow.html",
-    u"\\HTML\\sacred_colors.html", u"\\HTML\\colors.html",
-    u"\\HTML\\soup.html", u"\\HTML\\bread.html", u"\\HTML\\beef.html",
-    u"\\HTML\\potatoe.html", u"\\HTML\\milk.html",
-    u"\\HTML\\mother.html", u"\\HTML\\father.html", u"\\HTML\\uncle.html",
-    u"\\HTML\\grandmother.html", u"\\HTML\\grandfather.html",
-    u"\\HTML\\circle.html", u"\\HTML\\square.html", u"\\HTML\\rectangle.html",
-    u"\\HTML\\triangle.html",
-    u"\\HTML\\p1.html", u"\\HTML\\p2.html", u"\\HTML\\p3.html", u"\\HTML\\p4.html",
-    u"\\HTML\\p5.html", u"\\HTML\\p6.html", u"\\HTML\\p7.html", u"\\HTML\\p8.html",
-    u"\\HTML\\p9.html", u"\\HTML\\p10.html", u"\\HTML\\p11.html", u"\\HTML\\p12.html",
-    u"\\HTML\\p13.html", u"\\HTML\\p14.html", u"\\HTML\\p15.html", u"\\HTML\\p16.html",
-    u"\\HTML\\p17a.html", u"\\HTML\\p17.html", u"\\HTML\\p18.html", u"\\HTML\\p19.html",
-    u"\\HTML\\p20.html", u"\\HTML\\p21.html", u"\\HTML\\p22.html", u"\\HTML\\p23.html",
+    tails::NotFound, tails::ScreenSaver,
 };
 
 inline constexpr std::u16string_view kContentPrefix = u"\\HTML\\";
@@ -68,31 +51,5 @@ constexpr bool isWellFormedTail(std::u16string_view tail)
     }
     return true;
 }
-
-template <std::size_t N>
-constexpr bool allDistinct(const std::array<std::u16string_view, N> &items)
-{
-    for (std::size_t i = 0; i < N; ++i)
-        for (std::size_t j = i + 1; j < N; ++j)
-            if (items[i] == items[j])
-                return false;
-    return true;
-}
-
-constexpr bool isInCatalogue(std::u16string_view tail)
-{
-    for (auto t : kCatalogue)
-        if (t == tail)
-            return true;
-    return false;
-}
-
-static_assert(allDistinct(kCatalogue), "a page tail is listed twice");
-static_assert([] {
-    for (auto t : kCatalogue)
-        if (!isWellFormedTail(t))
-            return false;
-    return true;
-}(), "a page tail is malformed");
 
 } // namespace orvani

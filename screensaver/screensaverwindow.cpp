@@ -1,6 +1,8 @@
 #include "screensaverwindow.h"
 
 #include "entrytable.h"
+#include "u16.h"
+#include "wordlook.h"
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -29,39 +31,6 @@ constexpr int kMoveThreshold = 12; // pixels the mouse may wander before it coun
 constexpr qreal kEnglishScale = 0.4;
 constexpr qreal kLineGap = 0.25; // between the lines, in English line heights
 
-const QColor kPalette[] = {
-    QColor(0x8e, 0xcf, 0xe6), // pale sky
-    QColor(0xf0, 0xc2, 0x84), // amber
-    QColor(0xc4, 0xa8, 0xee), // lavender
-    QColor(0x9a, 0xdc, 0xb4), // sage
-    QColor(0xf2, 0xa6, 0xae), // rose
-};
-
-qreal smoothStep(qreal t)
-{
-    t = std::clamp(t, 0.0, 1.0);
-    return t * t * (3 - 2 * t);
-}
-
-// A calmer companion colour for the English line.
-QColor muted(const QColor &colour)
-{
-    const QColor grey(0xb4, 0xb4, 0xb4);
-    return QColor((colour.red() + 2 * grey.red()) / 3, (colour.green() + 2 * grey.green()) / 3,
-        (colour.blue() + 2 * grey.blue()) / 3);
-}
-
-// All the room a word takes while it drifts upwards.
-QRectF travelled(const QRectF &start, qreal drift)
-{
-    return start.united(start.translated(0, -drift));
-}
-
-qreal haloPadding(int orvaniPixels)
-{
-    return orvaniPixels * 0.6;
-}
-
 } // namespace
 
 ScreenSaverWindow::ScreenSaverWindow(QWidget *parent)
@@ -71,8 +40,7 @@ ScreenSaverWindow::ScreenSaverWindow(QWidget *parent)
     for (const orvani::Entry &entry : orvani::kEntries) {
         if (entry.isPageOnly())
             continue;
-        m_pairs.append({QString::fromUtf16(entry.orvani.data(), qsizetype(entry.orvani.size())),
-            QString::fromUtf16(entry.english.data(), qsizetype(entry.english.size()))});
+        m_pairs.append({toQString(entry.orvani), toQString(entry.english)});
     }
 
     setAttribute(Qt::WA_OpaquePaintEvent);

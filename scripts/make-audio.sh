@@ -1,11 +1,16 @@
 #!/bin/sh
 # Speaks every Orvani text of the entry table and every numeral into
 # HTML/audio/<name>.ogg. The list of files and texts comes from
-# make-pages.py, which reads content/entrytable.h, so page and sound names
-# always agree. Rerunning it gives the same files byte for byte.
+# make-pages.py, which reads the phrasebook that the program is built with,
+# so page and sound names always agree. Rerunning it gives the same files
+# byte for byte.
+#
+#   make-audio.sh PHRASEBOOK-PROGRAM   (cmake --build BUILD --target audio)
 #
 # Needs espeak-ng and oggenc (Debian packages espeak-ng, vorbis-tools).
 set -eu
+
+phrasebook=${1:?usage: make-audio.sh PHRASEBOOK-PROGRAM}
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/HTML/audio"
@@ -18,7 +23,7 @@ mkdir -p "$out"
 voice=eo
 speed=110
 
-python3 "$root/scripts/make-pages.py" --speech > "$tmp/list"
+python3 "$root/scripts/make-pages.py" --phrasebook "$phrasebook" --speech > "$tmp/list"
 serial=1
 while IFS="$(printf '\t')" read -r file text; do
     spoken=$(printf '%s' "$text" | sed 's/c/ĉ/g; s/C/Ĉ/g')

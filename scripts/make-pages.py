@@ -1,15 +1,15 @@
 #!/usr/bin/env python3
 """Writes the pages of the content folder HTML/.
 
-The entry table (content/entrytable.h) is the one source of the English and
-Orvani texts and of the page names; the word groups (content/wordgroups.h)
-give each lesson its group. Everything else comes from scripts/pages/:
+The phrasebook that the program is built with (content/, printed by the
+program content/phrasebookjson.cpp) is the one source of the English and
+Orvani texts, the page names and each lesson's word group. Everything else comes from scripts/pages/:
 lessons.ini (picture, notes and word parts of each lesson), words.ini (the
 Orvani words of the page-only pages), art/ (the pictures, inlined as SVG) and
 prose/ (the bodies of the introduction, syntax and not-found pages).
 
-  make-pages.py            write the pages into HTML/
-  make-pages.py --speech   list "audio file<TAB>Orvani text" for make-audio.sh
+  make-pages.py --phrasebook PROGRAM            write the pages into HTML/
+  make-pages.py --phrasebook PROGRAM --speech   list "audio file<TAB>Orvani text"
 
 Rerunning it gives the same files byte for byte.
 """
@@ -21,56 +21,40 @@ import re
 import sys
 from pathlib import Path
 
+import phrasebook
+
 ROOT = Path(__file__).resolve().parent.parent
 SOURCE = ROOT / "scripts" / "pages"
 OUT = ROOT / "HTML"
 
-CPP_STRING = r'u"((?:[^"\\]|\\.)*)"'
+_BOOK = None
 
 
-def cpp_unescape(text):
-    return re.sub(r"\\(.)", r"\1", text)
-
-
-def file_of_tail(tail):
-    """'\\HTML\\buffalo.html' -> 'buffalo.html'"""
-    return tail.split("\\")[-1]
+def book():
+    """The phrasebook, from the program named by --phrasebook."""
+    global _BOOK
+    if _BOOK is None:
+        if "--phrasebook" not in sys.argv[:-1]:
+            sys.exit("make-pages: --phrasebook PROGRAM is needed "
+                     "(cmake --build BUILD --target pages passes it)")
+        i = sys.argv.index("--phrasebook")
+        _BOOK = phrasebook.load(sys.argv[i + 1])
+        del sys.argv[i:i + 2]
+    return _BOOK
 
 
 def read_tails():
-    source = (ROOT / "content" / "pagetails.h").read_text()
-    return {name: file_of_tail(cpp_unescape(value))
-            for name, value in re.findall(r"(\w+) = " + CPP_STRING + ";", source)}
+    return phrasebook.tails(book())
 
 
 def read_entries(tails):
     """Entries in table order as dicts: english, orvani ('' for page-only), page."""
-    source = (ROOT / "content" / "entrytable.h").read_text()
-    table = source[source.index("kEntries = {"):]
-    table = table[:table.index("};")]
-    entries = []
-    pattern = (r"detail::(text|pageOnly)\(" + CPP_STRING + r",\s*(?:" + CPP_STRING
-               + r",\s*)?(?:" + CPP_STRING + r"|tails::(\w+))")
-    for kind, english, orvani, tail, tail_name in re.findall(pattern, table):
-        page = file_of_tail(cpp_unescape(tail)) if tail else tails[tail_name]
-        entries.append({"english": cpp_unescape(english),
-                        "orvani": cpp_unescape(orvani) if kind == "text" else "",
-                        "page": page})
-    if len(entries) != table.count("detail::"):
-        sys.exit("make-pages: could not read every row of the entry table")
-    return entries
+    return phrasebook.entries(book())
 
 
 def read_groups():
     """English text -> caption of its word group."""
-    source = (ROOT / "content" / "wordgroups.h").read_text()
-    arrays = {name: [cpp_unescape(t) for t in re.findall(CPP_STRING, body)]
-              for name, body in re.findall(r"(k\w+) = \{(.*?)\};", source, re.S)}
-    group_of = {}
-    for caption, array in re.findall(r'\{u"mnu\w+", ' + CPP_STRING + r", groups::(k\w+)", source):
-        for text in arrays[array]:
-            group_of[text] = cpp_unescape(caption)
-    return group_of
+    return phrasebook.group_of(book())
 
 
 def read_ini(name):

@@ -1,5 +1,5 @@
 #include "contentfolder.h"
-#include "entrytable.h"
+#include "phrasebook.h"
 #include "pageaddress.h"
 #include "u16.h"
 
@@ -34,9 +34,12 @@ private slots:
                  "D:\\\\HTML\\\\ss.exe");
     }
 
-    // Every file the catalogue names is there, and no other page.
+    // The 55 entries and the 61 files of the content folder; every file the
+    // catalogue names is there, and no other page.
     void folderHoldsTheCatalogue()
     {
+        QCOMPARE(kEntries.size(), 55u);
+        QCOMPARE(kCatalogue.size(), 61u);
         QStringList named;
         for (auto tail : kCatalogue)
             named << fileOfTail(tail);

@@ -17,10 +17,7 @@ private slots:
         QTest::addColumn<QPoint>("move"); // from where the pointer first showed up
         QTest::addColumn<bool>("ends");
         QTest::newRow("space") << int(Qt::Key_Space) << 0 << QPoint() << true;
-        QTest::newRow("shift alone") << int(Qt::Key_Shift) << 0 << QPoint() << true;
         QTest::newRow("left click") << 0 << int(Qt::LeftButton) << QPoint() << true;
-        QTest::newRow("right click") << 0 << int(Qt::RightButton) << QPoint() << true;
-        QTest::newRow("pointer shows up") << 0 << 0 << QPoint() << false;
         QTest::newRow("tiny move") << 0 << 0 << QPoint(6, 6) << false;
         QTest::newRow("big move") << 0 << 0 << QPoint(60, 0) << true;
     }
@@ -55,7 +52,7 @@ private slots:
         for (const orvani::Entry &e : orvani::kEntries)
             if (!e.isPageOnly())
                 table << toQString(e.orvani) + " = " + toQString(e.english);
-        for (QSize size : {QSize(1024, 768), QSize(1920, 1080), QSize(160, 120)}) {
+        for (QSize size : {QSize(1024, 768), QSize(160, 120)}) {
             ScreenSaverWindow window;
             window.resize(size);
             QSet<QString> seen;

@@ -11,7 +11,6 @@ class FakePlatform : public Platform
 public:
     QString applicationFolder() override
     {
-        ++folderRequests;
         if (folderFails)
             throw PlatformError("no folder");
         return folder;
@@ -33,6 +32,5 @@ public:
 
     QString folder = QStringLiteral("/trainer");
     bool folderFails = false, startFails = false, openerFails = false, openerMissing = false;
-    int folderRequests = 0;
     QStringList started, messages, opened;
 };

@@ -1,17 +1,18 @@
 #include "form1.h"
 
+#include "classicfonts.h"
+#include "controlcolours.h"
 #include "frnabout.h"
 #include "handlerguard.h"
 #include "keyboardmenubar.h"
 #include "pageaddress.h"
 #include "pagepane.h"
-#include "pagetails.h"
+#include "phrasebook.h"
 #include "platform.h"
 #include "sortedcombobox.h"
 #include "taskbar.h"
 #include "twips.h"
 #include "u16.h"
-#include "wordgroups.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -34,32 +35,13 @@ QString screenSaverErrorText()
                           "support@quillfen.example to correct!");
 }
 
-// The group of a menu item, resolved while compiling.
-consteval const WordGroup &groupOf(std::u16string_view menuItem)
-{
-    const WordGroup *group = FindWordGroup(menuItem);
-    if (!group)
-        throw "no word group has this menu item";
-    return *group;
-}
-
-QFont tahoma(qreal pointSize)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
-void setColours(QWidget *widget, const QColor &background, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    for (auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
-        palette.setColor(role, background);
-    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        palette.setColor(role, text);
-    widget->setPalette(palette);
-}
+// The word groups' handlers, in the order of Group.
+constexpr void (Form1::*kGroupHandlers[])() = {
+    &Form1::mnuAnimals_Click, &Form1::mnuBody_Click,    &Form1::mnuColors_Click,
+    &Form1::mnuFamily_Click,  &Form1::mnuFood_Click,    &Form1::mnuNumbers_Click,
+    &Form1::mnuShapes_Click,  &Form1::mnuPhrases_Click,
+};
+static_assert(std::size(kGroupHandlers) == kWordGroups.size());
 
 } // namespace
 
@@ -108,8 +90,8 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     entryLabel->setObjectName(QStringLiteral("lblEnglish"));
     entryLabel->setBuddy(CmbEnglish);
     entryLabel->hide();
-    CmbEnglish->setFont(tahoma(8.25));
-    setColours(CmbEnglish, Qt::black, Qt::white);
+    CmbEnglish->setFont(tahomaFont(8.25));
+    setControlColours(CmbEnglish, Qt::black, Qt::white);
     showPrompt();
 
     txtOrvana->setParent(client);
@@ -117,8 +99,8 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     txtOrvana->setAccessibleName(QStringLiteral("Orvani text"));
     txtOrvana->setAccessibleDescription(QStringLiteral("The chosen entry in Orvani"));
     txtOrvana->setGeometry(twipsRect(1680, 4320, 3735, 375));
-    txtOrvana->setFont(tahoma(12));
-    setColours(txtOrvana, Qt::black, Qt::red);
+    txtOrvana->setFont(tahomaFont(12));
+    setControlColours(txtOrvana, Qt::black, Qt::red);
     txtOrvana->raise();
 
     setTabOrder(page, CmbEnglish);
@@ -145,14 +127,13 @@ Form1::~Form1()
     CmbEnglish->disconnect(this);
 }
 
-QAction *Form1::addCommand(QWidget *menu, const char *objectName, const QString &caption,
-                           void (Form1::*handler)())
+void Form1::addCommand(QWidget *menu, const QString &objectName, const QString &caption,
+                       void (Form1::*handler)())
 {
     auto *action = new QAction(caption, menu);
-    action->setObjectName(QLatin1String(objectName));
+    action->setObjectName(objectName);
     connect(action, &QAction::triggered, this, guarded(this, handler));
     menu->addAction(action);
-    return action;
 }
 
 void Form1::buildMenu()
@@ -162,38 +143,28 @@ void Form1::buildMenu()
     setMenuBar(bar);
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, bar, &KeyboardMenuBar::enterKeyboardMode);
-    addCommand(bar, "mnuExit", QStringLiteral("Exit"), &Form1::mnuExit_Click);
-    addCommand(bar, "mnuIntro", QStringLiteral("Intro"), &Form1::mnuIntro_Click);
+    addCommand(bar, QStringLiteral("mnuExit"), QStringLiteral("Exit"), &Form1::mnuExit_Click);
+    addCommand(bar, QStringLiteral("mnuIntro"), QStringLiteral("Intro"), &Form1::mnuIntro_Click);
 
     QMenu *words = bar->addMenu(QStringLiteral("Words"));
     words->menuAction()->setObjectName(QStringLiteral("mnuSimple"));
-    void (Form1::*const groupHandlers[])() = {
-        &Form1::mnuAnimals_Click, &Form1::mnuBody_Click,    &Form1::mnuColors_Click,
-        &Form1::mnuFamily_Click,  &Form1::mnuFood_Click,    &Form1::mnuNumbers_Click,
-        &Form1::mnuShapes_Click,  &Form1::mnuPhrases_Click,
-    };
-    static_assert(std::size(groupHandlers) == kWordGroups.size());
-    for (std::size_t i = 0; i + 1 < kWordGroups.size(); ++i) {
-        const WordGroup &group = kWordGroups[i];
-        addCommand(words, toQString(group.menuItem).toLatin1().constData(), toQString(group.caption),
-                   groupHandlers[i]);
-    }
-    const WordGroup &phrases = kWordGroups.back();
-    addCommand(bar, "mnuPhrases", toQString(phrases.caption), groupHandlers[kWordGroups.size() - 1]);
+    for (const WordGroup &group : kWordGroups)
+        addCommand(group.onMenuBar ? static_cast<QWidget *>(bar) : words, toQString(group.menuItem),
+                   toQString(group.caption), kGroupHandlers[std::size_t(group.id)]);
 
-    addCommand(bar, "mnuSyntax", QStringLiteral("Syntax"), &Form1::mnuSyntax_Click);
+    addCommand(bar, QStringLiteral("mnuSyntax"), QStringLiteral("Syntax"), &Form1::mnuSyntax_Click);
     QMenu *dictionaries = bar->addMenu(QStringLiteral("Translation  Dictionaries"));
     dictionaries->menuAction()->setObjectName(QStringLiteral("mnuTransDict"));
-    addCommand(dictionaries, "mnuEnglish_dict", QStringLiteral("English to Orvani"),
+    addCommand(dictionaries, QStringLiteral("mnuEnglish_dict"), QStringLiteral("English to Orvani"),
                &Form1::mnuEnglish_dict_Click);
-    addCommand(dictionaries, "mnuOrva_dict", QStringLiteral("Orvani to English"),
+    addCommand(dictionaries, QStringLiteral("mnuOrva_dict"), QStringLiteral("Orvani to English"),
                &Form1::mnuOrva_dict_Click);
-    addCommand(bar, "mnuStory", QStringLiteral("Screen Saver"), &Form1::mnuStory_Click);
-    addCommand(bar, "mnuAbout", QStringLiteral("About"), &Form1::mnuAbout_Click);
+    addCommand(bar, QStringLiteral("mnuStory"), QStringLiteral("Screen Saver"), &Form1::mnuStory_Click);
+    addCommand(bar, QStringLiteral("mnuAbout"), QStringLiteral("About"), &Form1::mnuAbout_Click);
 
     // The classic menu face; where the system's fallback face runs wider, a
     // slightly smaller size keeps all eight items on the bar at once.
-    QFont font = tahoma(8.25);
+    QFont font = tahomaFont(8.25);
     bar->setFont(font);
     while (bar->sizeHint().width() > twips(7245) && font.pointSizeF() > 6.5) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
@@ -207,14 +178,20 @@ QString Form1::address(std::u16string_view tail)
     return toQString(PageAddress(toU16View(folder), tail));
 }
 
-void Form1::openPage(std::u16string_view tail)
+// Opens a page, hiding the text box just before or after the request where
+// the step says so.
+void Form1::openPage(std::u16string_view tail, BoxHiding hiding)
 {
+    if (hiding == BoxHiding::BeforeOpening)
+        txtOrvana->setVisible(false);
     WB->Navigate(address(tail));
+    if (hiding == BoxHiding::AfterOpening)
+        txtOrvana->setVisible(false);
 }
 
 void Form1::Form_Load()
 {
-    openPage(tails::Intro);
+    openPage(tails::Intro, BoxHiding::Never);
     txtOrvana->setVisible(false);
 }
 
@@ -223,13 +200,9 @@ void Form1::mnuExit_Click()
     close();
 }
 
-void Form1::openPageAndReset(std::u16string_view tail, bool hideFirst)
+void Form1::openPageAndReset(std::u16string_view tail, BoxHiding hiding)
 {
-    if (hideFirst)
-        txtOrvana->setVisible(false);
-    openPage(tail);
-    if (!hideFirst)
-        txtOrvana->setVisible(false);
+    openPage(tail, hiding);
     txtOrvana->setText(QString());
     CmbEnglish->removeAllItems();
     showPrompt();
@@ -243,22 +216,22 @@ void Form1::showPrompt()
 
 void Form1::mnuIntro_Click()
 {
-    openPageAndReset(tails::Intro, false);
+    openPageAndReset(tails::Intro, BoxHiding::AfterOpening);
 }
 
 void Form1::mnuSyntax_Click()
 {
-    openPageAndReset(tails::Syntax, true);
+    openPageAndReset(tails::Syntax, BoxHiding::BeforeOpening);
 }
 
 void Form1::mnuEnglish_dict_Click()
 {
-    openPageAndReset(tails::EnglishDictionary, true);
+    openPageAndReset(tails::EnglishDictionary, BoxHiding::BeforeOpening);
 }
 
 void Form1::mnuOrva_dict_Click()
 {
-    openPageAndReset(tails::OrvaniDictionary, true);
+    openPageAndReset(tails::OrvaniDictionary, BoxHiding::BeforeOpening);
 }
 
 void Form1::mnuStory_Click()
@@ -282,48 +255,35 @@ void Form1::mnuAbout_Click()
 void Form1::applyWordGroup(const WordGroup &group)
 {
     CmbEnglish->removeAllItems();
-    if (group.action == TargetTextAction::Empty)
+    if (group.emptiesBox)
         txtOrvana->setText(QString());
-    for (std::u16string_view text : group.entries)
-        CmbEnglish->appendItem(toQString(text));
-    if (group.pageTail.empty())
-        return;
-    if (group.hideBeforeOpening)
-        txtOrvana->setVisible(false);
-    openPage(group.pageTail);
-    if (!group.hideBeforeOpening)
-        txtOrvana->setVisible(false);
+    for (const Entry &entry : group.entries())
+        CmbEnglish->appendItem(toQString(entry.english));
+    if (!group.pageTail.empty())
+        openPage(group.pageTail, group.hiding);
 }
 
-void Form1::mnuAnimals_Click() { applyWordGroup(groupOf(u"mnuAnimals")); }
-void Form1::mnuBody_Click() { applyWordGroup(groupOf(u"mnuBody")); }
-void Form1::mnuColors_Click() { applyWordGroup(groupOf(u"mnuColors")); }
-void Form1::mnuFamily_Click() { applyWordGroup(groupOf(u"mnuFamily")); }
-void Form1::mnuFood_Click() { applyWordGroup(groupOf(u"mnuFood")); }
-void Form1::mnuNumbers_Click() { applyWordGroup(groupOf(u"mnuNumbers")); }
-void Form1::mnuShapes_Click() { applyWordGroup(groupOf(u"mnuShapes")); }
-void Form1::mnuPhrases_Click() { applyWordGroup(groupOf(u"mnuPhrases")); }
+void Form1::mnuAnimals_Click() { applyWordGroup(wordGroup(Group::Animals)); }
+void Form1::mnuBody_Click() { applyWordGroup(wordGroup(Group::Body)); }
+void Form1::mnuColors_Click() { applyWordGroup(wordGroup(Group::Colors)); }
+void Form1::mnuFamily_Click() { applyWordGroup(wordGroup(Group::Family)); }
+void Form1::mnuFood_Click() { applyWordGroup(wordGroup(Group::Food)); }
+void Form1::mnuNumbers_Click() { applyWordGroup(wordGroup(Group::Numbers)); }
+void Form1::mnuShapes_Click() { applyWordGroup(wordGroup(Group::Shapes)); }
+void Form1::mnuPhrases_Click() { applyWordGroup(wordGroup(Group::Phrases)); }
 
 void Form1::CmbEnglish_Click()
 {
     try {
         txtOrvana->setVisible(true);
-        const QString key = CmbEnglish->currentText();
-        const Entry *entry = FindEntry(toU16View(key));
+        const Entry *entry = FindEntry(toU16View(CmbEnglish->currentText()));
         if (!entry)
             return;
-        if (!entry->isPageOnly()) {
+        if (!entry->isPageOnly())
             txtOrvana->setText(toQString(entry->orvani));
-            openPage(entry->pageTail);
-        } else if (entry->hideAfterOpening) {
-            openPage(entry->pageTail);
-            txtOrvana->setVisible(false);
-        } else {
-            txtOrvana->setVisible(false);
-            openPage(entry->pageTail);
-        }
+        openPage(entry->pageTail, entry->hiding);
     } catch (...) {
         // A failure of the not-found page itself is dropped.
-        runGuarded([this] { openPage(tails::NotFound); });
+        runGuarded([this] { openPage(tails::NotFound, BoxHiding::Never); });
     }
 }

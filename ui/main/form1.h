@@ -1,5 +1,7 @@
 #pragma once
 
+#include "boxhiding.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -53,13 +55,13 @@ public:
 
 private:
     void buildMenu();
-    QAction *addCommand(QWidget *menu, const char *objectName, const QString &caption,
-                        void (Form1::*handler)());
+    void addCommand(QWidget *menu, const QString &objectName, const QString &caption,
+                    void (Form1::*handler)());
     void applyWordGroup(const orvani::WordGroup &group);
-    void openPage(std::u16string_view tail);
+    void openPage(std::u16string_view tail, orvani::BoxHiding hiding);
     QString address(std::u16string_view tail);
     void showPrompt();
-    void openPageAndReset(std::u16string_view tail, bool hideFirst);
+    void openPageAndReset(std::u16string_view tail, orvani::BoxHiding hiding);
 
     Platform &m_platform;
     QPointer<frnAbout> m_about;

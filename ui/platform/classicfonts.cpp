@@ -35,3 +35,11 @@ void registerClassicFonts()
         QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"));
 #endif
 }
+
+QFont tahomaFont(qreal pointSize)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
