@@ -6,7 +6,8 @@
 #   about-icon.svg     -> ui/about/about-icon.ico (32 px, 24 bits)
 #   about-picture.svg  -> ui/about/about-picture.gif (300 x 288, interlaced,
 #                         16 colours, white transparent)
-# Needs rsvg-convert (librsvg2-bin), convert (imagemagick), icotool (icoutils).
+# Needs rsvg-convert (librsvg2-bin), convert and identify (imagemagick),
+# icotool (icoutils). It checks what it made before it ends.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -76,5 +77,16 @@ convert "$work/picture.png" -background white -alpha remove -alpha off \
     -transparent white -transparent-color white -interlace GIF -strip \
     "$about/about-picture.gif"
 
-icotool -l "$icons/orvani-parlevo.ico" "$about/about-icon.ico"
-identify "$about/about-picture.gif"
+# What the windows expect of the outputs: the icons' images in their order,
+# and one interlaced 300 x 288 frame whose 16 colours make white transparent.
+expect() { # <what> <found> <wanted>
+    [ "$2" = "$3" ] || { echo "make-assets: $1 is '$2', not '$3'" >&2; exit 1; }
+}
+images() { icotool -l "$1" | sed -E 's/.*--width=([0-9]+) --height=([0-9]+) --bit-depth=([0-9]+).*/\1x\2:\3/' | tr '\n' ' '; }
+expect "the application icon" "$(images "$icons/orvani-parlevo.ico")" "32x32:1 32x32:4 32x32:8 16x16:1 16x16:4 16x16:8 "
+expect "the About icon" "$(images "$about/about-icon.ico")" "32x32:24 "
+expect "the About picture" \
+    "$(identify -format '%n %wx%h %k %[interlace]' "$about/about-picture.gif")" "1 300x288 16 GIF"
+gif_transparent=$(identify -verbose "$about/about-picture.gif" | sed -n 's/^ *Transparent color: //p')
+expect "the About picture's transparent colour" "${gif_transparent%,*}" "srgba(255,255,255"
+echo "make-assets: icons and picture made and checked"

@@ -3,8 +3,6 @@
 #include "frnabout.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QImageReader>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -47,50 +45,6 @@ private slots:
         QCOMPARE(platform.opened.join(' '), opened ? "http://www.quillfen.example/" : "");
         QCOMPARE(about.isNull(), opened);
         delete about;
-    }
-
-    // 300 x 288, one image, 16 colours of which white is transparent, interlaced.
-    void pictureIsStoredAsDrawn()
-    {
-        QImageReader reader(":/about/about-picture.gif");
-        QVERIFY(reader.imageCount() == 1 && reader.size() == QSize(300, 288));
-        QFile file(reader.fileName());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray gif = file.readAll();
-        QCOMPARE(gif.left(6), "GIF89a");
-        QCOMPARE(gif[10] & 0x87, 0x83); // a colour table of 16 entries, then
-        const int control = 13 + 16 * 3; // the graphic control block
-        QCOMPARE(gif.mid(control, 3), "\x21\xf9\x04");
-        QVERIFY(gif[control + 3] & 1);
-        QCOMPARE(gif.mid(13 + 3 * quint8(gif[control + 6]), 3), "\xff\xff\xff");
-        QCOMPARE(gif[control + 8], ','); // the image, interlaced, without a table of its own
-        QCOMPARE(gif[control + 17] & 0xC0, 0x40);
-    }
-
-    void iconsHoldTheirImages_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("images"); // width x height : bits per pixel, in stored order
-        QTest::newRow("application") << ORVANI_ICONS_DIR "/orvani-parlevo.ico"
-                                     << "32x32:1 32x32:4 32x32:8 16x16:1 16x16:4 16x16:8";
-        QTest::newRow("About window") << ":/about/about-icon.ico" << "32x32:24";
-    }
-
-    // An icon, not a cursor, whose images Qt can read.
-    void iconsHoldTheirImages()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, images);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray ico = file.readAll();
-        QCOMPARE(ico.left(4), QByteArray("\0\0\1\0", 4));
-        QStringList stored;
-        for (int at = 6; at < 6 + 16 * ico[4]; at += 16)
-            stored << QString("%1x%2:%3").arg(quint8(ico[at])).arg(quint8(ico[at + 1]))
-                          .arg(int(ico[at + 6]));
-        QCOMPARE(stored.join(' '), images);
-        QCOMPARE(QImageReader(path).imageCount(), stored.size());
     }
 
     // The program goes on while either window is left, whichever closes
