@@ -43,7 +43,7 @@ inline constexpr std::array<Entry, 55> kEntries = {
     detail::text(u"Skunk", u"Muka", u"\\HTML\\shunk.html"),
     detail::text(u"Fox", u"Sirolan", u"\\HTML\\fox.html"),
     detail::text(u"Pig", u"Hupeto", u"\\HTML\\pig.html"),
-    detail::text(u"Deer", u"Taselo", u"\\HTML\\deer.html"),
+    detail::text(u"Deer", u"Taseku", u"\\HTML\\deer.html"),
     detail::text(u"Dog", u"Karewi", u"\\HTML\\dog.html"),
     detail::text(u"Cow", u"Omavi", u"\\HTML\\cow.html"),
     // Colors
@@ -72,7 +72,7 @@ inline constexpr std::array<Entry, 55> kEntries = {
     detail::pageOnly(u"Body Parts", tails::BodyParts, true),
     // Phrases
     detail::text(u"What is it?", u"He tahu hwo?", u"\\HTML\\p1.html"),
-    detail::text(u"Where are you from?", u"Kowe tanu keyun hwo?", u"\\HTML\\p2.html"),
+    detail::text(u"Where are you from?", u"Kowe tanu ketevo hwo?", u"\\HTML\\p2.html"),
     detail::text(u"Where do you come from?", u"Kowe tanu kehiyu hwo?", u"\\HTML\\p3.html"),
     detail::text(u"Where are you going?", u"Kowe kelawa hwo?", u"\\HTML\\p4.html"),
     detail::text(u"Where have you been?", u"Kowe keoruke hwo?", u"\\HTML\\p5.html"),
@@ -80,7 +80,7 @@ inline constexpr std::array<Entry, 55> kEntries = {
     detail::text(u"I'm happy to have met you.", u"Iyuskinyan wancinyankelo", u"\\HTML\\p7.html"),
     detail::text(u"I'm glad you came.", u"Iyuskinyan kehiyu yelo.", u"\\HTML\\p8.html"),
     detail::text(u"I'm glad to see you again.", u"Ake iyuskinyan wancinyankelo.", u"\\HTML\\p9.html"),
-    detail::text(u"I wish to speak to you.", u"Kewoyakin mavesa yelo.", u"\\HTML\\p10.html"),
+    detail::text(u"I wish to speak to you.", u"Kewoyaki mavesa yelo.", u"\\HTML\\p10.html"),
     detail::text(u"I saw.", u"Mawaron yelo.", u"\\HTML\\p11.html"),
     detail::text(u"We had.", u"Unkasbe yelo.", u"\\HTML\\p12.html"),
     detail::text(u"I have a problem.", u"Tawisu mayun yelo.", u"\\HTML\\p13.html"),
