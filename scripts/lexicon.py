@@ -65,7 +65,7 @@ def guide(text):
         parts = [esc(s.lower()) for s in syllables(word)]
         stressed = max(len(parts) - 2, 0)
         parts[stressed] = f"<b>{parts[stressed]}</b>"
-        words.append("-".join(parts))
+        words.append(f'<span class="w">{"-".join(parts)}</span>')
     return " ".join(words)
 
 

@@ -104,19 +104,24 @@ def dictionary_page(entries, by_orvani, other_page):
     return page(title, "Translation Dictionaries", body, "dictionary-page")
 
 
-def small_words(forms, lesson):
-    """The lexicon's forms taught on a prose page, as a table."""
-    rows = "".join(f'<tr><td lang="x-orvani">{esc(r["orvani"])}</td><td>{esc(r["english"])}</td></tr>'
-                   for r in sorted(forms.values(), key=lambda r: r["orvani"].strip("-").casefold())
-                   if r["lesson"] == lesson)
+def small_words(forms, lesson, listed):
+    """A table of the forms a prose page teaches and of the listed ones,
+    each of these linked to its lesson; meanings from the lexicon."""
+    rows = [r for r in forms.values() if r["lesson"] == lesson] + [forms[w] for w in listed.split()]
+    cells = []
+    for r in sorted(rows, key=lambda r: r["orvani"].strip("-").casefold()):
+        word = esc(r["orvani"])
+        if r["lesson"] != lesson:
+            word = f'<a href="{r["lesson"]}">{word}</a>'
+        cells.append(f'<tr><td lang="x-orvani">{word}</td><td>{esc(r["english"])}</td></tr>')
     return ('<table class="words-list">\n<thead><tr><th scope="col">Orvani</th>'
-            f'<th scope="col">English</th></tr></thead>\n<tbody>{rows}</tbody>\n</table>')
+            f'<th scope="col">English</th></tr></thead>\n<tbody>{"".join(cells)}</tbody>\n</table>')
 
 
 def prose_page(name, group, forms=None):
     body = (SOURCE / "prose" / name).read_text()
     body = re.sub(r"<!-- picture: (\w+) \| (.*?) -->", lambda m: picture(m.group(1), m.group(2)), body)
-    body = body.replace("<!-- small words -->", small_words(forms or {}, name))
+    body = re.sub(r"<!-- small words:(.*?)-->", lambda m: small_words(forms, name, m.group(1)), body)
     title = re.sub(r"<[^>]+>", "", re.search(r"<h1>(.*?)</h1>", body, re.S).group(1)).strip()
     return page(title, group, body, "prose-page")
 
