@@ -26,7 +26,19 @@ def finish_links(out):
                        if have else ""), text)
 
 
-def plan(entries, group_of, lessons):
+def named_pages(notes, forms, title):
+    """The lesson pages a note names: those of the Orvani words in it, and
+    those whose title it spells out ("the Color Wheel")."""
+    named = {title_page for title_page, name in title.items() if name in notes["note"]}
+    for words in re.findall(r"\{([^}]*)\}", notes["note"]):
+        for form in [words] if key(words) in forms else words.split():
+            lesson = forms.get(key(form), {}).get("lesson", "")
+            if lesson in title:
+                named.add(lesson)
+    return {stem(p) for p in named}
+
+
+def plan(entries, group_of, lessons, forms):
     """Page file -> its group, previous and next page in the group, and the
     pages it names or that name it, each as (file, title)."""
     title = {e["page"]: e["english"] for e in entries}
@@ -41,10 +53,13 @@ def plan(entries, group_of, lessons):
                           "next": (pages[i + 1], title[pages[i + 1]]) if i + 1 < len(pages) else None}
     by_stem = {stem(p): p for p in title}
     for section in lessons.sections():
-        for other in lessons[section].get("see", "").split():
+        named = named_pages(lessons[section], forms, title) | set(lessons[section].get("see", "").split())
+        for other in sorted(named, key=lambda s: list(by_stem).index(s) if s in by_stem else -1):
             if other not in by_stem:
                 sys.exit(f"make-pages: lessons.ini [{section}] names no page {other}")
             here, there = by_stem[section], by_stem[other]
+            if here == there:
+                continue
             for a, b in ((here, there), (there, here)):
                 if (b, title[b]) not in ways[a]["related"]:
                     ways[a]["related"].append((b, title[b]))

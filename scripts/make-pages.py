@@ -145,7 +145,7 @@ def main():
     if missing or unused:
         sys.exit(f"make-pages: lessons.ini lacks {missing}, has unused {sorted(unused)}")
 
-    ways = plan(entries, group_of, lessons)
+    ways = plan(entries, group_of, lessons, forms)
     out = {}
     for e in texts:
         out[e["page"]] = lesson_page(e, lessons[stem(e["page"])], forms, ways[e["page"]])
