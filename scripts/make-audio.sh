@@ -1,9 +1,9 @@
 #!/bin/sh
-# Speaks every Orvani text of the entry table and every numeral into
-# HTML/audio/<name>.ogg. The list of files and texts comes from
-# make-pages.py, which reads the phrasebook that the program is built with,
-# so page and sound names always agree. Rerunning it gives the same files
-# byte for byte.
+# Speaks every Orvani form of the lexicon that has a sound (the entry texts,
+# the words of the page-only pages, the word forms) into HTML/audio/. The list
+# of files and texts comes from make-pages.py, which reads the phrasebook that
+# the program is built with and scripts/pages/lexicon.tsv, so page and sound
+# names always agree. Rerunning it gives the same files byte for byte.
 #
 #   make-audio.sh PHRASEBOOK-PROGRAM   (cmake --build BUILD --target audio)
 #
@@ -19,7 +19,9 @@ trap 'rm -rf "$tmp"' EXIT
 mkdir -p "$out"
 
 # The voice reads letters as they are written, which suits Orvani spelling;
-# only c (said like "ch") needs its letter from that voice's alphabet.
+# only c (said like "ch") needs its letter from that voice's alphabet. It
+# stresses the next-to-last syllable of every word, as Orvani does and as the
+# pages' syllable guides show.
 voice=eo
 speed=110
 

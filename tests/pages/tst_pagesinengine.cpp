@@ -37,6 +37,10 @@ const char kInspect[] = R"((() => {
     for (const svg of d.querySelectorAll('body svg:not(svg svg)'))
         need(svg.ariaLabel || svg.ariaHidden === 'true', 'picture without a text alternative');
     for (const a of audio) need(!a.error && a.duration > 0, 'sound does not play: ' + a.src);
+    const slower = audio.map(a => a.closest('.player')?.querySelector('button[data-rate="0.6"]'));
+    need(slower.every(b => b), 'a player without its Slower button');
+    slower[0]?.click();
+    need(!audio.length || audio[0].playbackRate === 0.6, 'Slower does not slow its player');
     const orvani = [...d.querySelectorAll('.orvani')];
     for (const o of orvani) need(o.lang === 'x-orvani', 'Orvani text not marked lang=x-orvani');
     return {problems, orvani: orvani.map(text), text: d.body.innerText,
