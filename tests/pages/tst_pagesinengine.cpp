@@ -36,7 +36,8 @@ const char kInspect[] = R"((() => {
     for (const img of d.images) need(img.alt && img.naturalWidth, 'bad picture: ' + img.src);
     for (const svg of d.querySelectorAll('body svg:not(svg svg)'))
         need(svg.ariaLabel || svg.ariaHidden === 'true', 'picture without a text alternative');
-    for (const a of audio) need(!a.error && a.duration > 0, 'sound does not play: ' + a.src);
+    for (const a of audio)
+        need(!a.error && a.duration > 0, `sound does not play: ${a.src} (${a.error?.message} ${a.readyState})`);
     const slower = audio.map(a => a.closest('.player')?.querySelector('button[data-rate="0.6"]'));
     need(slower.every(b => b), 'a player without its Slower button');
     slower[0]?.click();
