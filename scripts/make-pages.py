@@ -21,6 +21,8 @@ import re
 import sys
 from pathlib import Path
 
+import studypages
+
 ROOT = Path(__file__).resolve().parent.parent
 SOURCE = ROOT / "scripts" / "pages"
 OUT = ROOT / "HTML"
@@ -151,29 +153,6 @@ def lesson_page(entry, group, notes):
 {parts}<div class="note"><p>{orvani_markup(notes["note"])}</p></div>
 """
     return page(entry["english"], group, body, "lesson-page")
-
-
-def dictionary_page(entries, by_orvani, other_page):
-    key = (lambda e: e["orvani"].casefold()) if by_orvani else (lambda e: e["english"].casefold())
-    rows = []
-    for e in sorted(entries, key=key):
-        english = f'<a href="{e["page"]}">{esc(e["english"])}</a>'
-        orvani = f'<td class="orvani" lang="x-orvani">{esc(e["orvani"])}</td>'
-        rows.append(f"<tr><td>{english}</td>{orvani}</tr>" if not by_orvani
-                    else f"<tr>{orvani}<td>{english}</td></tr>")
-    heads = ["English", "Orvani"] if not by_orvani else ["Orvani", "English"]
-    title = f"{heads[0]} to {heads[1]}"
-    body = f"""
-<h1>{title}</h1>
-<p class="lead">All {len(rows)} words and phrases, sorted by their {heads[0]} text. Pick one to open its lesson. The other way round: <a href="{other_page}">{heads[1]} to {heads[0]}</a>.</p>
-<table class="words-list">
-<thead><tr><th scope="col">{heads[0]}</th><th scope="col">{heads[1]}</th></tr></thead>
-<tbody>
-{chr(10).join(rows)}
-</tbody>
-</table>
-"""
-    return page(title, "Translation Dictionaries", body, "dictionary-page")
 
 
 def dots(n):
@@ -353,8 +332,7 @@ def main():
     for e in entries:
         if not e["orvani"]:
             out[e["page"]] = builders[e["english"]](words)
-    out[tails["EnglishDictionary"]] = dictionary_page(texts, False, tails["OrvaniDictionary"])
-    out[tails["OrvaniDictionary"]] = dictionary_page(texts, True, tails["EnglishDictionary"])
+    out.update(studypages.build(entries, group_of, tails, page))
     out[tails["Intro"]] = prose_page("intro.html", "Welcome")
     out[tails["Syntax"]] = prose_page("syntax.htm", "Syntax")
     out[tails["NotFound"]] = prose_page("not.htm", "Page not found")
