@@ -81,8 +81,10 @@
         const play = soundButton(item, 'Play the sound');
         play.setAttribute('aria-describedby', 'question-title');
         const choices = element('div', {class: 'choices', role: 'group', 'aria-labelledby': 'choose'});
-        for (const english of choicesFor(item))
-            choices.append(button(english, () => choose(item, english, choices), {'data-english': english}));
+        for (const english of choicesFor(item)) {
+            const pick = () => choose(item, english, choices);
+            choices.append(button(english, pick, {'data-english': english}));
+        }
         question.append(element('p', {}, play),
                         element('p', {id: 'choose'}, 'Which English is it?'), choices);
         play.focus();
@@ -115,20 +117,20 @@
             show.parentElement.remove();
             reveal(item, fromEnglish);
         }, {'aria-describedby': 'question-title prompt'});
-        question.append(element('p', {class: 'hint'}, fromEnglish ? 'Say it in Orvani:' : 'What does it mean?'),
-                        prompt, element('p', {}, show));
+        const hint = fromEnglish ? 'Say it in Orvani:' : 'What does it mean?';
+        question.append(element('p', {class: 'hint'}, hint), prompt, element('p', {}, show));
         show.focus();
     };
 
     const reveal = (item, fromEnglish) => {
-        const label = element('span', {class: 'small'}, 'Answer: ');
-        const answer = fromEnglish
-            ? element('p', {class: 'answer'}, label, orvani(item.orvani), ' ', soundButton(item, 'Listen'))
-            : element('p', {class: 'answer'}, label, item.english);
+        const answer = element('p', {class: 'answer'}, element('span', {class: 'small'}, 'Answer: '),
+                               ...(fromEnglish ? [orvani(item.orvani), ' ', soundButton(item, 'Listen')]
+                                               : [item.english]));
         orvaniStudy.say(`Answer: ${fromEnglish ? item.orvani : item.english}`);
         const knew = button('I knew it', () => judge(true));
+        const missed = button('I did not know it', () => judge(false));
         question.append(answer, element('p', {class: 'judge', role: 'group', 'aria-label': 'Did you know it?'},
-                                        knew, ' ', button('I did not know it', () => judge(false))));
+                                        knew, ' ', missed));
         knew.focus();
     };
 

@@ -220,6 +220,10 @@ def build(entries, group_of, tails, page):
     text -> caption of its word group; tails: page names; page: the page frame."""
     lexicon = read_lexicon()
     group_of_page = {e["page"]: group_of[e["english"]] for e in entries}
+    pages = set(group_of_page) | set(tails.values())
+    for line in lexicon:
+        if line["lesson"] not in pages:
+            sys.exit(f"studypages: {line['orvani']} is taught on {line['lesson']}, which is no page")
     english, orvani = tails["EnglishDictionary"], tails["OrvaniDictionary"]
     out = {english: dictionary_page(lexicon, False, orvani, page),
            orvani: dictionary_page(lexicon, True, english, page),
