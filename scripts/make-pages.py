@@ -23,6 +23,7 @@ import re
 import sys
 
 import phrasebook
+import studypages
 from lessonpages import finish_links, lesson_page, onward, plan
 from lexicon import check, read_lexicon
 from pagekit import OUT, ROOT, SOURCE, esc, page, picture, stem
@@ -63,29 +64,6 @@ def read_ini(name):
     parser.optionxform = str
     parser.read(SOURCE / name, encoding="utf-8")
     return parser
-
-
-def dictionary_page(entries, by_orvani, other_page):
-    key = (lambda e: e["orvani"].casefold()) if by_orvani else (lambda e: e["english"].casefold())
-    rows = []
-    for e in sorted(entries, key=key):
-        english = f'<a href="{e["page"]}">{esc(e["english"])}</a>'
-        orvani = f'<td class="orvani" lang="x-orvani">{esc(e["orvani"])}</td>'
-        rows.append(f"<tr><td>{english}</td>{orvani}</tr>" if not by_orvani
-                    else f"<tr>{orvani}<td>{english}</td></tr>")
-    heads = ["English", "Orvani"] if not by_orvani else ["Orvani", "English"]
-    title = f"{heads[0]} to {heads[1]}"
-    body = f"""
-<h1>{title}</h1>
-<p class="lead">All {len(rows)} words and phrases, sorted by their {heads[0]} text. Pick one to open its lesson. The other way round: <a href="{other_page}">{heads[1]} to {heads[0]}</a>.</p>
-<table class="words-list">
-<thead><tr><th scope="col">{heads[0]}</th><th scope="col">{heads[1]}</th></tr></thead>
-<tbody>
-{chr(10).join(rows)}
-</tbody>
-</table>
-"""
-    return page(title, "Translation Dictionaries", body, "dictionary-page")
 
 
 def small_words(forms, lesson, listed):
@@ -139,8 +117,7 @@ def main():
     for e in entries:
         if not e["orvani"]:
             out[e["page"]] = builders[e["english"]](e["page"])
-    out[tails["EnglishDictionary"]] = dictionary_page(texts, False, tails["OrvaniDictionary"])
-    out[tails["OrvaniDictionary"]] = dictionary_page(texts, True, tails["EnglishDictionary"])
+    out.update(studypages.build(entries, group_of, tails, page))
     out[tails["Intro"]] = prose_page("intro.html", "Welcome")
     out[tails["Syntax"]] = prose_page("syntax.htm", "Syntax", forms)
     out[tails["NotFound"]] = prose_page("not.htm", "Page not found")

@@ -34,17 +34,15 @@ private slots:
                  "D:\\\\HTML\\\\ss.exe");
     }
 
-    // The 55 entries and the 61 files of the content folder; every file the
-    // catalogue names is there, and no other page.
+    // The 55 entries and the 61 files they and the commands name, each of
+    // them in the content folder.
     void folderHoldsTheCatalogue()
     {
         QCOMPARE(kEntries.size(), 55u);
         QCOMPARE(kCatalogue.size(), 61u);
-        QStringList named;
+        const QStringList present = contentFiles({"*.html", "*.htm", "*.exe"});
         for (auto tail : kCatalogue)
-            named << fileOfTail(tail);
-        named.sort();
-        QCOMPARE(contentFiles({"*.html", "*.htm", "*.exe"}), named);
+            QVERIFY2(present.contains(fileOfTail(tail)), qPrintable(fileOfTail(tail)));
     }
 
     void linksStayInTheFolder_data()
@@ -65,7 +63,7 @@ void tst_Phrasebook::linksStayInTheFolder()
     static const QRegularExpression web("https?:", QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression xmlns(R"re(\bxmlns(:\w+)?="[^"]*")re");
     static const QRegularExpression reference(
-        R"re(\b(?:href|src)\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+))|url\(\s*["']?([^"')]*))re",
+        R"re(\b(?:href|src|data-sound)\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+))|url\(\s*["']?([^"')]*))re",
         QRegularExpression::CaseInsensitiveOption);
     QFile source(contentFolder().filePath(file));
     QVERIFY(source.open(QIODevice::ReadOnly));

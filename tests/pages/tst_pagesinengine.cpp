@@ -2,6 +2,7 @@
 #include "entrytable.h"
 
 #include <QSignalSpy>
+#include <QWebEngineProfile>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QtTest>
@@ -52,16 +53,15 @@ const char kInspect[] = R"((() => {
                 + ' = ' + text(r.querySelector('.orvani')))};
 })())";
 
-// The text entries as dictionary rows, in the order of one language.
-QStringList dictionaryRows(bool byOrvani)
+// The text entries as dictionary rows: lesson, English and Orvani.
+QStringList dictionaryRows()
 {
-    QMap<QString, QString> rows;
+    QStringList rows;
     for (const Entry &e : kEntries)
         if (!e.isPageOnly())
-            rows.insert(toQString(byOrvani ? e.orvani : e.english).toCaseFolded(),
-                        fileOfTail(e.pageTail) + ": " + toQString(e.english) + " = "
-                            + toQString(e.orvani));
-    return rows.values();
+            rows << fileOfTail(e.pageTail) + ": " + toQString(e.english) + " = "
+                    + toQString(e.orvani);
+    return rows;
 }
 
 } // namespace
@@ -71,6 +71,32 @@ class tst_PagesInEngine : public QObject
     Q_OBJECT
     QWebEngineView m_view;
     ErrorLoggingPage *m_page = new ErrorLoggingPage(&m_view);
+
+    // A page of the folder, with a place on it after '#'.
+    void load(const QString &address)
+    {
+        m_page->errors.clear();
+        QSignalSpy loaded(&m_view, &QWebEngineView::loadFinished);
+        QUrl url = QUrl::fromLocalFile(contentFolder().absoluteFilePath(address.section('#', 0, 0)));
+        url.setFragment(address.section('#', 1), QUrl::DecodedMode);
+        m_view.load(url);
+        QVERIFY(loaded.wait(10000) && loaded.first().first().toBool());
+    }
+
+    // The script's value, once the page has answered.
+    QVariant evaluate(const QString &script)
+    {
+        const auto result = std::make_shared<std::optional<QVariant>>();
+        m_page->runJavaScript(script, [result](const QVariant &v) { *result = v; });
+        (void)QTest::qWaitFor([&] { return result->has_value(); }, 10000);
+        return result->value_or(QVariant());
+    }
+
+    void press(const QList<int> &keys)
+    {
+        for (int key : keys)
+            QTest::keyClick(m_view.focusProxy(), Qt::Key(key));
+    }
 
 private slots:
     void initTestCase()
@@ -94,40 +120,88 @@ private slots:
             QTest::newRow(qPrintable(file))
                 << file << toQString(lesson ? lesson->english : u"")
                 << toQString(lesson ? lesson->orvani : u"")
-                << (file == "english.htm" ? dictionaryRows(false)
-                        : file == "orvani.htm" ? dictionaryRows(true) : QStringList());
+                << (file == "english.htm" || file == "orvani.htm" ? dictionaryRows()
+                                                                   : QStringList());
         }
     }
 
     // Every page loads with no script error or problem above. A lesson shows its
     // entry's Orvani text once, its English text, a picture and an Ogg Vorbis
-    // player; a dictionary, every text entry once, linked, in order.
+    // player; a dictionary, every text entry, linked to its lesson.
     void pageShowsCleanly()
     {
         QFETCH(QString, file);
         QFETCH(QString, english);
         QFETCH(QString, orvani);
         QFETCH(QStringList, rows);
-        m_page->errors.clear();
-        QSignalSpy loaded(&m_view, &QWebEngineView::loadFinished);
-        m_view.load(QUrl::fromLocalFile(contentFolder().absoluteFilePath(file)));
-        QVERIFY(loaded.wait(10000) && loaded.first().first().toBool());
-        // Asked until the sounds have loaded; each answer comes back later.
-        const auto page = std::make_shared<QVariantMap>();
-        const auto answered = [&] {
-            m_page->runJavaScript(kInspect, [page](const QVariant &v) { *page = v.toMap(); });
-            return !page->isEmpty();
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(answered(), 10000);
-        const QStringList problems = (*page)["problems"].toStringList() + m_page->errors;
+        load(file);
+        // Asked until the sounds have loaded.
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate(kInspect).typeId() == QMetaType::QVariantMap, 10000);
+        const QVariantMap page = evaluate(kInspect).toMap();
+        const QStringList problems = page["problems"].toStringList() + m_page->errors;
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
         if (!orvani.isEmpty()) {
-            QCOMPARE((*page)["orvani"].toStringList(), QStringList{orvani});
-            QVERIFY2((*page)["text"].toString().contains(english), "the English text is missing");
-            QVERIFY2((*page)["lesson"].toBool(), "no picture, or no player for an Ogg Vorbis file");
+            QCOMPARE(page["orvani"].toStringList(), QStringList{orvani});
+            QVERIFY2(page["text"].toString().contains(english), "the English text is missing");
+            QVERIFY2(page["lesson"].toBool(), "no picture, or no player for an Ogg Vorbis file");
         }
-        if (!rows.isEmpty())
-            QCOMPARE((*page)["rows"].toStringList(), rows);
+        for (const QString &row : rows)
+            QVERIFY2(page["rows"].toStringList().contains(row), qPrintable(row));
+    }
+
+    // Typing narrows the list to the lines holding the text, one row each, and
+    // the live count says how many are left.
+    void dictionaryFilterNarrows()
+    {
+        load("orvani.htm");
+        evaluate("document.getElementById('filter').focus()");
+        QTest::keyClicks(m_view.focusProxy(), "tatanka");
+        const QString narrowed = R"((rows => rows.includes('tatankabuffalo')
+            && rows.every(r => r.includes('tatanka')) && rows.length === parseInt(
+                document.getElementById('filter-count').textContent))(
+            [...document.querySelectorAll('tr[data-entry]')].filter(r => r.offsetParent)
+                .map(r => r.textContent.toLowerCase())))";
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate(narrowed).toBool(), 10000);
+    }
+
+    void selfTestRoundByKeyboard_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QList<int>>("keysOfAQuestion");
+        QTest::addColumn<QString>("score");
+        QTest::newRow("listen, take the first choice") << "selftest.html#animals" << "listen"
+            << QList<int>{Qt::Key_Space, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Return} << "got [0-9]+";
+        QTest::newRow("see the English, knew them all") << "selftest.html#animals" << "recall-orvani"
+            << QList<int>{Qt::Key_Return, Qt::Key_Return} << "knew 10";
+        QTest::newRow("see the Orvani, knew none, all groups") << "selftest.html" << "recall-english"
+            << QList<int>{Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space} << "knew 0";
+    }
+
+    // Ten questions answered by keyboard reach the score; the next round
+    // starts afresh without it, and nothing was stored on the way.
+    void selfTestRoundByKeyboard()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, mode);
+        QFETCH(QList<int>, keysOfAQuestion);
+        QFETCH(QString, score);
+        load(page);
+        evaluate("document.querySelector('[value=\"" + mode + "\"]').checked = true;"
+                 "document.getElementById('start').focus()");
+        press({Qt::Key_Return});
+        for (int question = 0; question < 10; ++question)
+            press(keysOfAQuestion);
+        const QString shown = "document.getElementById('score').textContent";
+        QTRY_VERIFY_WITH_TIMEOUT(QRegularExpression("^You " + score + " of 10\\.$")
+                                     .match(evaluate(shown).toString()).hasMatch(), 10000);
+        QVERIFY(m_page->errors.isEmpty());
+        press({Qt::Key_Return}); // Another round
+        QTRY_COMPARE(evaluate(shown + " + document.getElementById('question-title').textContent"),
+                     "Question 1 of 10");
+        QCOMPARE(evaluate("localStorage.length + sessionStorage.length + document.cookie"), "0");
+        QVERIFY(m_page->profile()->isOffTheRecord());
+        QVERIFY(QDir(m_page->profile()->persistentStoragePath()).isEmpty());
     }
 };
 

@@ -1,0 +1,205 @@
+"""The study pages: the two dictionaries and the self-test.
+
+All three are built from scripts/pages/lexicon.tsv, one line per Orvani form:
+orvani, english, kind (word, part or phrase), the lesson page that teaches it
+and its sound file (empty for none). The script and style they share live in
+scripts/pages/static/ and are copied beside them.
+"""
+
+import json
+import re
+import sys
+
+from lexicon import read_lexicon
+from pagekit import SOURCE, esc
+
+KINDS = {"word": ("word", "words"), "part": ("word part", "word parts"),
+         "phrase": ("phrase", "phrases")}
+
+def words_of(text):
+    """The words a text files under: 'He tahu hwo?' -> ['he', 'tahu', 'hwo']."""
+    words = []
+    for word in re.findall(r"[\w'\u2019-]+", text.casefold()):
+        word = word.strip("-'\u2019")
+        if word and word not in words:
+            words.append(word)
+    return words
+
+
+ARTICLES = ("a", "an", "the")
+
+
+def sort_key(text):
+    """Sorted by the word itself: '-sni' under s, 'a problem' under p."""
+    key = re.sub(r"^[^\w]+", "", text.casefold())
+    return re.sub(r"^(?:%s) " % "|".join(ARTICLES), "", key)
+
+
+def letter_of(key):
+    first = key[:1].upper()
+    return first if "A" <= first <= "Z" else "#"
+
+
+def letter_id(letter):
+    return "letter-" + ("other" if letter == "#" else letter.lower())
+
+
+def with_word_marked(text, word):
+    """The text with its first use of `word` in bold; everything escaped."""
+    match = re.search(r"(?<![\w-])" + re.escape(word) + r"(?![\w])", text, re.I)
+    if not match:
+        return esc(text)
+    return (esc(text[:match.start()]) + "<b>" + esc(match.group(0)) + "</b>"
+            + esc(text[match.end():]))
+
+
+def filings(lexicon, side):
+    """(key, number, line, is_first) for every place a line is filed, sorted.
+    A phrase files under each of its words, a word or part under its whole text."""
+    places = []
+    for number, line in enumerate(lexicon):
+        text = line[side]
+        keys = ([w for w in words_of(text) if w not in ARTICLES] if line["kind"] == "phrase"
+                else [sort_key(text)])
+        for i, key in enumerate(keys or [sort_key(text)]):
+            places.append((key, number, line, i == 0))
+    places.sort(key=lambda p: (p[0], p[2]["kind"] == "phrase", sort_key(p[2][side]), p[1]))
+    return places
+
+
+def play_button(line):
+    if not line["audio"]:
+        return ""
+    return (f'<button type="button" class="play" data-sound="{esc(line["audio"])}" '
+            f'aria-label="Listen to {esc(line["orvani"])}"><span class="play-icon" aria-hidden="true">'
+            "</span></button>")
+
+
+def dictionary_row(key, number, line, is_first, by_orvani):
+    """One table row; a phrase shows the word it is filed under in bold."""
+    filed_by = "orvani" if by_orvani else "english"
+
+    def text(side):
+        if line["kind"] == "phrase" and side == filed_by:
+            return with_word_marked(line[side], key)
+        return esc(line[side])
+
+    orvani = f'<td class="orvani" lang="x-orvani">{text("orvani")}</td>'
+    english = f'<td><a href="{esc(line["lesson"])}">{text("english")}</a></td>'
+    cells = orvani + english if by_orvani else english + orvani
+    first = " data-first" if is_first else ""
+    return (f'<tr data-entry="{number}" data-key="{esc(key)}"{first}>{cells}'
+            f'<td class="sound">{play_button(line)}</td></tr>')
+
+
+def counted(lexicon):
+    """'125 entries: 96 words, 5 word parts and 24 phrases'"""
+    counts = [(sum(1 for line in lexicon if line["kind"] == kind), names)
+              for kind, names in KINDS.items()]
+    parts = [f"{n} {names[n != 1]}" for n, names in counts if n]
+    listed = parts[0] if len(parts) == 1 else ", ".join(parts[:-1]) + " and " + parts[-1]
+    return f"{len(lexicon)} {'entry' if len(lexicon) == 1 else 'entries'}: {listed}"
+
+
+def dictionary_page(lexicon, by_orvani, other_page, page):
+    side = "orvani" if by_orvani else "english"
+    heads = ["Orvani", "English"] if by_orvani else ["English", "Orvani"]
+    title = f"{heads[0]} to {heads[1]}"
+    sections = {}
+    for key, number, line, is_first in filings(lexicon, side):
+        sections.setdefault(letter_of(key), []).append(
+            dictionary_row(key, number, line, is_first, by_orvani))
+    columns = [f"{heads[0]}", f"{heads[1]}"]
+    columns[1 if by_orvani else 0] += ", opens its lesson"
+    thead = ("<thead class=\"sr-only\"><tr>" + "".join(f'<th scope="col">{c}</th>' for c in columns)
+             + '<th scope="col">Sound</th></tr></thead>')
+    jumps = []
+    for letter in [chr(c) for c in range(ord("A"), ord("Z") + 1)] + (["#"] if "#" in sections else []):
+        place = letter_id(letter)
+        jumps.append(f'<li><a href="#{place}" data-letter="{place}">{letter}</a></li>' if letter in sections
+                     else f'<li><a role="link" aria-disabled="true">{letter}</a></li>')
+    body = [f"""
+<h1>{title}</h1>
+<p class="lead">{counted(lexicon)}. A phrase is listed under each of its words; the {heads[1 if by_orvani else 0]} opens the lesson that teaches it. The other way round: <a href="{other_page}">{heads[1]} to {heads[0]}</a>.</p>
+<div class="filter">
+<label for="filter">Find</label>
+<input id="filter" type="search" autocomplete="off" spellcheck="false" aria-describedby="filter-count">
+<span id="filter-count" role="status" data-total="{len(lexicon)}">{len(lexicon)} entries</span>
+</div>
+<nav class="letters" aria-label="Jump to a letter"><ul>{"".join(jumps)}</ul></nav>
+<p id="no-match" class="lead" hidden>No entry matches. Try fewer letters.</p>"""]
+    for letter, rows in sections.items():
+        body.append(f'<section class="letter"><h2 id="{letter_id(letter)}">{letter}</h2>'
+                    f'<table class="words-list">{thead}<tbody>\n' + "\n".join(rows)
+                    + "\n</tbody></table></section>")
+    return study_page(page(title, "Translation Dictionaries", "\n".join(body), "dictionary-page"))
+
+
+def study_page(text, scripts=("study.js",)):
+    """A page of make-pages.py with the study style and scripts added."""
+    extra = '<link rel="stylesheet" href="study.css">\n' + "".join(
+        f'<script src="{name}" defer></script>\n' for name in scripts)
+    return text.replace("</head>", extra + "</head>", 1)
+
+
+def group_slug(caption):
+    return re.sub(r"[^a-z0-9]+", "-", caption.casefold()).strip("-")
+
+
+def selftest_page(lexicon, group_of_page, page):
+    """Items of a group: the lines taught on one of its lesson pages. Lines
+    taught only on other pages (the syntax notes) are in 'All groups' alone."""
+    items = [{"orvani": line["orvani"], "english": line["english"], "sound": line["audio"],
+              "group": group_slug(group_of_page.get(line["lesson"], ""))} for line in lexicon]
+    captions = sorted(set(group_of_page.values()))
+    options = [f'<option value="">All groups ({len(items)})</option>'] + [
+        f'<option value="{group_slug(c)}">{esc(c)} '
+        f'({sum(1 for i in items if i["group"] == group_slug(c))})</option>' for c in captions]
+    data = json.dumps(items, ensure_ascii=False, separators=(",", ":")).replace("</", "<\\/")
+    body = f"""
+<h1>Self-test</h1>
+<p class="lead">Test yourself on one group of words or on all of them. Each round is freshly shuffled. Nothing is saved: your score is shown at the end of the round and then forgotten.</p>
+<div id="setup" class="setup">
+<p><label for="group">Words from</label>
+<select id="group">{"".join(options)}</select></p>
+<fieldset><legend>How to practise</legend>
+<label><input type="radio" name="mode" value="listen" checked> Listen, then choose the English</label>
+<label><input type="radio" name="mode" value="recall-orvani"> See the English, recall the Orvani</label>
+<label><input type="radio" name="mode" value="recall-english"> See the Orvani, recall the English</label>
+</fieldset>
+<p><button type="button" id="start">Start a round</button></p>
+</div>
+<section id="round" class="round" aria-labelledby="question-title" hidden>
+<h2 id="question-title"></h2>
+<div id="question"></div>
+</section>
+<p id="feedback" class="feedback" role="status"></p>
+<section id="result" class="result" aria-labelledby="result-title" hidden>
+<h2 id="result-title">Round over</h2>
+<p id="score"></p>
+<p><button type="button" id="again">Another round</button> <button type="button" id="change">Change group or practice</button></p>
+</section>
+<p class="small">Look words up in the dictionaries: <a href="english.htm">English to Orvani</a>, <a href="orvani.htm">Orvani to English</a>.</p>
+<script type="application/json" id="selftest-items">{data}</script>
+"""
+    return study_page(page("Self-test", "Self-test", body, "selftest-page"),
+                      ("study.js", "selftest.js"))
+
+
+def build(entries, group_of, tails, page):
+    """The study pages and their static files, by file name.
+    entries: the entry table's rows (english, orvani, page); group_of: English
+    text -> caption of its word group; tails: page names; page: the page frame."""
+    lexicon = list(read_lexicon().values())
+    group_of_page = {e["page"]: group_of[e["english"]] for e in entries}
+    pages = set(group_of_page) | set(tails.values())
+    for line in lexicon:
+        if line["lesson"] not in pages:
+            sys.exit(f"studypages: {line['orvani']} is taught on {line['lesson']}, which is no page")
+    english, orvani = tails["EnglishDictionary"], tails["OrvaniDictionary"]
+    out = {english: dictionary_page(lexicon, False, orvani, page),
+           orvani: dictionary_page(lexicon, True, english, page),
+           "selftest.html": selftest_page(lexicon, group_of_page, page)}
+    for static in sorted((SOURCE / "static").iterdir()):
+        out[static.name] = static.read_text(encoding="utf-8")
+    return out
