@@ -120,7 +120,7 @@ def check(pages, forms, entries):
     for e in entries:
         row = forms.get(key(e["orvani"]))
         if e["orvani"] and (not row or row["lesson"] != e["page"]
-                            or row["audio"] != f"audio/{e['page'].rsplit('.', 1)[0]}.ogg"):
+                            or row["audio"] != f"audio/{e['page'].rsplit('.', 1)[0]}.mp3"):
             problems.append(f"the lexicon lacks {e['orvani']!r} with page and sound of {e['page']}")
     for k, row in forms.items():
         if row["lesson"] not in shown.get(k, ()):

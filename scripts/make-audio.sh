@@ -7,7 +7,7 @@
 #
 #   make-audio.sh PHRASEBOOK-PROGRAM   (cmake --build BUILD --target audio)
 #
-# Needs espeak-ng and oggenc (Debian packages espeak-ng, vorbis-tools).
+# Needs espeak-ng and lame (Debian packages espeak-ng, lame).
 set -eu
 
 phrasebook=${1:?usage: make-audio.sh PHRASEBOOK-PROGRAM}
@@ -26,15 +26,15 @@ voice=eo
 speed=110
 
 python3 "$root/scripts/make-pages.py" --phrasebook "$phrasebook" --speech > "$tmp/list"
-serial=1
+count=0
 while IFS="$(printf '\t')" read -r file text; do
     spoken=$(printf '%s' "$text" | sed 's/c/ĉ/g; s/C/Ĉ/g')
     espeak-ng -v "$voice" -s "$speed" -w "$tmp/say.wav" "$spoken"
-    # espeak-ng speaks mono; 16 kHz at quality 0 (about 20 kbit/s) keeps the
-    # speech clear and the files small.
-    # A fixed stream serial keeps the output the same on every run.
-    oggenc --quiet --resample 16000 -q 0 --serial "$serial" \
-        -t "$text" -a "Orvani Parlevo" -o "$root/HTML/$file" "$tmp/say.wav"
-    serial=$((serial + 1))
+    # MP3, mono speech resampled to 16 kHz at 24 kbit/s: clear and small.
+    # The page engine fails to seek in Ogg files (a replay or the Slower
+    # button would stop with an error), so Ogg is no choice.
+    lame --quiet -m m --resample 16 -b 24 --noreplaygain \
+        --tt "$text" --ta "Orvani Parlevo" "$tmp/say.wav" "$root/HTML/$file"
+    count=$((count + 1))
 done < "$tmp/list"
-echo "make-audio: wrote $((serial - 1)) files to $out"
+echo "make-audio: wrote $count files to $out"

@@ -31,7 +31,7 @@ def stem(page_file):
 
 
 def audio_of_page(page_file):
-    return f"audio/{stem(page_file)}.ogg"
+    return f"audio/{stem(page_file)}.mp3"
 
 
 def orvani_markup(text):
