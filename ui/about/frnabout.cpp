@@ -77,7 +77,7 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     placeLabel(new QLabel(this), "Label7", twipsRect(720, 360, 5055, 255),
         QStringLiteral("Based in Marrowby, Elsinth Valley, since 1996"), Weight::Regular, centred);
 
-    auto *image1 = new ClickableLabel(this);
+    auto *image1 = new ClickableLabel(QAccessible::Graphic, this);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setGeometry(twipsRect(1320, 600, 3555, 2415));
     image1->setFixedSize(image1->size());
@@ -92,14 +92,13 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
         QStringLiteral("Every language is a landscape worth walking."), Weight::Regular, centred);
     setTextColour(label8, QColor(0, 0, 0));
 
-    auto *label9 = new ClickableLabel(this);
+    auto *label9 = new ClickableLabel(QAccessible::Link, this);
     placeLabel(label9, "Label9", twipsRect(720, 3240, 5055, 255),
         QStringLiteral("www.quillfen.example"), Weight::Regular, centred);
     QFont underlined = label9->font();
     underlined.setUnderline(true);
     label9->setFont(underlined);
     setTextColour(label9, QColor(0, 0, 255));
-    label9->setAccessibleName(QStringLiteral("Quillfen web site"));
     label9->setAccessibleDescription(QStringLiteral("Opens www.quillfen.example and closes this window"));
 
     placeLabel(new QLabel(this), "Label1", twipsRect(120, 3480, 5055, 255),
