@@ -46,11 +46,10 @@ void keepOutOfTaskbar(QWidget *window)
     xcb_flush(connection);
 #elif defined(Q_OS_WIN)
     // A tool window never gets a button. Any other window without an owner
-    // does, so it is given an owner that is never shown. Qt hands a
-    // window's transient parent to Windows as its owner whenever it shows
-    // it, so this holds even when the native window is made anew. One owner
-    // serves the whole run and is never destroyed: Windows destroys the
-    // windows an owner owns along with it.
+    // does, so it is given an owner that is never shown: Qt hands a
+    // window's transient parent to Windows as its owner when it shows it.
+    // One owner serves the whole run and is never destroyed, as Windows
+    // destroys the windows an owner owns along with it.
     if (window->windowType() == Qt::Tool)
         return;
     static QWindow *const owner = [] {
