@@ -52,6 +52,7 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     , m_platform(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frnAbout"));
     // A window made of a plain widget reaches screen readers as a filler,
     // not as a window; a dialog is one they announce by its title.
     setAccessibleRole<frnAbout, QAccessible::Dialog>();
@@ -122,6 +123,9 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     connect(image1, &ClickableLabel::clicked, this, guarded(this, &frnAbout::Image1_Click));
     connect(label9, &ClickableLabel::clicked, this, guarded(this, &frnAbout::Label9_Click));
 
+    // The window itself has the keyboard when it opens: nothing is marked
+    // until Tab reaches the picture, then the link.
+    setFocus();
     keepOutOfTaskbar(this);
 }
 
