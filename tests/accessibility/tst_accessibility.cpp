@@ -73,6 +73,8 @@ private slots:
     // along the bar without opening Words, Down opens it at Animals, Enter picks
     // that. Tab passes the hidden box by; each arrow in the list is a pick; the
     // shown box follows the list. From the list too, Left wraps Exit to About.
+    // There Tab goes round the picture and the link, which shows it has the
+    // keyboard; Enter on the link opens the maker's site and closes the window.
     void keyboardAlone()
     {
         QFETCH(int, menuKey);
@@ -95,6 +97,20 @@ private slots:
                  "intro.html bear.html beaver.html bear.html");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(qobject_cast<frnAbout *>(QApplication::activeWindow()));
+        QPointer<QWidget> about = QApplication::activeWindow();
+        QWidget *link = about->findChild<QWidget *>("Label9");
+        const QImage unmarked = link->grab().toImage();
+        path = QStringList{keyboardIsAt()};
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            path << keyboardIsAt();
+        }
+        QCOMPARE(path.join(", "), "frnAbout, Image1, Label9, Image1, Label9");
+        QVERIFY(link->grab().toImage() != unmarked);
+        m_platform.opened.clear();
+        QTest::keyClick(link, Qt::Key_Return);
+        QCOMPARE(m_platform.opened, QStringList{"http://www.quillfen.example/"});
+        QTRY_VERIFY(!about);
     }
 };
 

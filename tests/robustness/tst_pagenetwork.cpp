@@ -5,15 +5,25 @@
 #include <QtTest>
 #include <QtWebEngineWidgets>
 
-// The program's own page pane, loaded from the module it ships, shows a
-// local page that tries every way there is to reach a server on this
-// machine: none may reach it.
+// The program's own page pane, loaded from the module it ships: the pages
+// its addresses name, its context menu, and a local page that tries every
+// way there is to reach a server on this machine: none may reach it.
 class tst_PageNetwork : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void addressLoadsItsPage_data();
+    void addressLoadsItsPage();
+    void contextMenuCommandsAllWork();
     void localPagesReachNoServer_data();
     void localPagesReachNoServer();
+
+private:
+    // A pane in `window`, as its web view.
+    QWebEngineView *createPane(QWidget &window, PagePane **pane);
+    PagePaneFactory *m_factory = nullptr;
+    const QString m_content = qEnvironmentVariable("ORVANI_APP_DIR") + "/HTML/";
 };
 
 // Sub-resources, script requests, a socket, a beacon, a form and, last, a
@@ -33,6 +43,90 @@ try { document.getElementById('form').submit(); } catch (e) {}
 setTimeout(() => { location.href = '%1/away'; }, 500);
 document.title = 'tried';
 </script></body></html>)";
+
+void tst_PageNetwork::initTestCase()
+{
+    static QPluginLoader module(qEnvironmentVariable("ORVANI_APP_DIR") + "/orvani-webpane");
+    m_factory = qobject_cast<PagePaneFactory *>(module.instance());
+    QVERIFY2(m_factory, qPrintable(module.errorString()));
+}
+
+QWebEngineView *tst_PageNetwork::createPane(QWidget &window, PagePane **pane)
+{
+    *pane = m_factory->createPagePane(&window); // the window's child
+    window.resize(465, 313);
+    (*pane)->widget()->resize(window.size());
+    window.show();
+    return qobject_cast<QWebEngineView *>((*pane)->widget());
+}
+
+void tst_PageNetwork::addressLoadsItsPage_data()
+{
+    QTest::addColumn<QString>("address");
+    // What a folder at the root leads to: an address that starts with two separators.
+    QTest::newRow("leading double separator") << "/" + m_content + "intro.html";
+    QTest::newRow("double separator inside") << m_content + "/intro.html";
+}
+
+void tst_PageNetwork::addressLoadsItsPage()
+{
+    QFETCH(QString, address);
+    QWidget window;
+    PagePane *pane = nullptr;
+    QWebEngineView *view = createPane(window, &pane);
+    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+    pane->Navigate(address);
+    QVERIFY(loaded.wait(30000));
+    QCOMPARE(loaded.first().first().toBool(), true);
+    QCOMPARE(view->url(), QUrl::fromLocalFile(m_content + "intro.html"));
+}
+
+// Every command the menu offers does what it says: it is tried, and its
+// effect seen. The menu is opened afresh before each.
+void tst_PageNetwork::contextMenuCommandsAllWork()
+{
+    QWidget window;
+    PagePane *pane = nullptr;
+    QWebEngineView *view = createPane(window, &pane);
+    QSignalSpy loads(view, &QWebEngineView::loadFinished);
+    for (const char *file : {"intro.html", "syntax.htm"}) {
+        pane->Navigate(m_content + file);
+        QVERIFY(loads.wait(30000));
+    }
+    const auto on = [view](const char *file) { return view->url().fileName() == file; };
+    const struct {
+        const char *offered; // disabled in brackets
+        const char *command;
+        std::function<bool()> worked;
+    } steps[] = {
+        {"Back (Forward) Reload Select all", "Back", [&] { return on("intro.html"); }},
+        {"(Back) Forward Reload Select all", "Forward", [&] { return on("syntax.htm"); }},
+        {"Back (Forward) Reload Select all", "Reload", [&] { return !loads.isEmpty(); }},
+        {"Back (Forward) Reload Select all", "Select all", [&] { return view->hasSelection(); }},
+        {"Back (Forward) Reload Copy Select all", "Copy", [&] {
+             return QGuiApplication::clipboard()->text() == view->selectedText();
+         }},
+    };
+    for (const auto &step : steps) {
+        QTest::mouseClick(view->focusProxy(), Qt::RightButton); // the engine asks for the menu
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), 10000);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList offered;
+        QAction *command = nullptr;
+        for (QAction *item : menu->actions()) {
+            const QString text = item->text().remove('&');
+            if (!item->isSeparator())
+                offered << (item->isEnabled() ? text : "(" + text + ")");
+            command = text == step.command ? item : command;
+        }
+        QCOMPARE(offered.join(' '), step.offered);
+        loads.clear();
+        command->trigger();
+        menu->close();
+        QTRY_VERIFY2_WITH_TIMEOUT(step.worked(), step.command, 30000);
+    }
+}
 
 void tst_PageNetwork::localPagesReachNoServer_data()
 {
@@ -61,16 +155,11 @@ void tst_PageNetwork::localPagesReachNoServer()
             && page.write(QString::fromLatin1(kPage).arg("http://127.0.0.1:" + QString::number(server.serverPort())).toUtf8()));
     page.close();
 
-    QPluginLoader module(qEnvironmentVariable("ORVANI_APP_DIR") + "/orvani-webpane");
-    auto *factory = qobject_cast<PagePaneFactory *>(module.instance());
-    QVERIFY2(factory, qPrintable(module.errorString()));
     QWidget window;
-    PagePane *pane = factory->createPagePane(&window); // the window's child
-    auto *view = qobject_cast<QWebEngineView *>(pane->widget());
-    QVERIFY(view);
+    PagePane *pane = nullptr;
+    QWebEngineView *view = createPane(window, &pane);
     if (!filtered)
         view->page()->profile()->setUrlRequestInterceptor(nullptr);
-    window.show();
 
     pane->Navigate(page.fileName());
     QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("tried"), 30000);

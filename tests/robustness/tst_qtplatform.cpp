@@ -1,15 +1,19 @@
+#include "localpageurl.h"
 #include "qtplatform.h"
 
 #include <QtTest>
 
 // Programs started for real: a missing one throws; one that is there is
 // started without a shell and without arguments, whatever its path holds.
+// Page addresses as the panes turn them into URLs.
 class tst_QtPlatform : public QObject
 {
     Q_OBJECT
 private slots:
     void startProgram_data();
     void startProgram();
+    void pageUrl_data();
+    void pageUrl();
 };
 
 void tst_QtPlatform::startProgram_data()
@@ -50,6 +54,21 @@ void tst_QtPlatform::startProgram()
     QTRY_VERIFY(!starts || record.size() > 0);
     QVERIFY(!starts || (record.open(QIODevice::ReadOnly) && record.readAll() == "0\n"));
     QVERIFY(!QFile::exists("injected"));
+}
+
+void tst_QtPlatform::pageUrl_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("folder at the root") << "//HTML/intro.html" << "file:///HTML/intro.html";
+    QTest::newRow("awkward folder") << "/a #2 %41?/HTML//ss.exe" << "file:///a %232 %2541%3F/HTML/ss.exe";
+}
+
+void tst_QtPlatform::pageUrl()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, url);
+    QCOMPARE(localPageUrl(address).toString(), url);
 }
 
 QTEST_GUILESS_MAIN(tst_QtPlatform)

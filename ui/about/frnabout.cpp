@@ -52,6 +52,7 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     , m_platform(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frnAbout"));
     // A window made of a plain widget reaches screen readers as a filler,
     // not as a window; a dialog is one they announce by its title.
     setAccessibleRole<frnAbout, QAccessible::Dialog>();
@@ -77,7 +78,7 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     placeLabel(new QLabel(this), "Label7", twipsRect(720, 360, 5055, 255),
         QStringLiteral("Based in Marrowby, Elsinth Valley, since 1996"), Weight::Regular, centred);
 
-    auto *image1 = new ClickableLabel(this);
+    auto *image1 = new ClickableLabel(QAccessible::Graphic, this);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setGeometry(twipsRect(1320, 600, 3555, 2415));
     image1->setFixedSize(image1->size());
@@ -92,14 +93,13 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
         QStringLiteral("Every language is a landscape worth walking."), Weight::Regular, centred);
     setTextColour(label8, QColor(0, 0, 0));
 
-    auto *label9 = new ClickableLabel(this);
+    auto *label9 = new ClickableLabel(QAccessible::Link, this);
     placeLabel(label9, "Label9", twipsRect(720, 3240, 5055, 255),
         QStringLiteral("www.quillfen.example"), Weight::Regular, centred);
     QFont underlined = label9->font();
     underlined.setUnderline(true);
     label9->setFont(underlined);
     setTextColour(label9, QColor(0, 0, 255));
-    label9->setAccessibleName(QStringLiteral("Quillfen web site"));
     label9->setAccessibleDescription(QStringLiteral("Opens www.quillfen.example and closes this window"));
 
     placeLabel(new QLabel(this), "Label1", twipsRect(120, 3480, 5055, 255),
@@ -123,6 +123,9 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     connect(image1, &ClickableLabel::clicked, this, guarded(this, &frnAbout::Image1_Click));
     connect(label9, &ClickableLabel::clicked, this, guarded(this, &frnAbout::Label9_Click));
 
+    // The window itself has the keyboard when it opens: nothing is marked
+    // until Tab reaches the picture, then the link.
+    setFocus();
     keepOutOfTaskbar(this);
 }
 

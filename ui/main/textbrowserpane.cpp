@@ -1,9 +1,6 @@
 #include "textbrowserpane.h"
 
-#include "platform.h"
-
-#include <QDir>
-#include <QUrl>
+#include "localpageurl.h"
 
 TextBrowserPane::TextBrowserPane(QWidget *parent)
     : QTextBrowser(parent)
@@ -14,7 +11,5 @@ TextBrowserPane::TextBrowserPane(QWidget *parent)
 
 void TextBrowserPane::Navigate(const QString &address)
 {
-    if (!QDir::isAbsolutePath(address))
-        throw PlatformError("not a page address");
-    setSource(QUrl::fromLocalFile(address));
+    setSource(localPageUrl(address));
 }

@@ -23,6 +23,8 @@ xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
 }
 
 } // namespace
+#elif defined(Q_OS_WIN)
+#include <QWindow>
 #endif
 
 void keepOutOfTaskbar(QWidget *window)
@@ -42,8 +44,23 @@ void keepOutOfTaskbar(QWidget *window)
     xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, state, XCB_ATOM_ATOM, 32, 1,
                         &skipTaskbar);
     xcb_flush(connection);
+#elif defined(Q_OS_WIN)
+    // A tool window never gets a button. Any other window without an owner
+    // does, so it is given an owner that is never shown: Qt hands a
+    // window's transient parent to Windows as its owner when it shows it.
+    // One owner serves the whole run and is never destroyed, as Windows
+    // destroys the windows an owner owns along with it.
+    if (window->windowType() == Qt::Tool)
+        return;
+    static QWindow *const owner = [] {
+        auto *hidden = new QWindow;
+        hidden->create();
+        return hidden;
+    }();
+    window->winId();
+    window->windowHandle()->setTransientParent(owner);
 #else
-    // Windows and macOS: the window flags chosen by each window suffice.
+    // macOS: the Dock shows the program, not its windows.
     Q_UNUSED(window);
 #endif
 }

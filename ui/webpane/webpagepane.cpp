@@ -1,8 +1,10 @@
 #include "webpagepane.h"
 
-#include "platform.h"
+#include "localpageurl.h"
+#include "pagecontextmenu.h"
 
-#include <QDir>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -54,7 +56,10 @@ WebPagePane::~WebPagePane()
 
 void WebPagePane::Navigate(const QString &address)
 {
-    if (!QDir::isAbsolutePath(address))
-        throw PlatformError("not a page address");
-    load(QUrl::fromLocalFile(address));
+    load(localPageUrl(address));
+}
+
+void WebPagePane::contextMenuEvent(QContextMenuEvent *event)
+{
+    createPageContextMenu(this)->popup(event->globalPos());
 }

@@ -18,6 +18,10 @@ public:
     void Navigate(const QString &address) override;
     QWidget *widget() override { return this; }
 
+protected:
+    // Our own menu in place of the engine's.
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
 private:
     QWebEngineProfile *m_profile;
 };

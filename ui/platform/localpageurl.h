@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QUrl>
+
+class QString;
+
+// The file URL of a page address, an absolute local path. Doubled
+// separators are taken as one, so an address formed from a folder at the
+// root ("//HTML/intro.html") names the file at the root and not a network
+// host; on Windows a leading pair still names a network share. Throws
+// PlatformError for a relative address.
+QUrl localPageUrl(const QString &address);
