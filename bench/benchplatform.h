@@ -12,7 +12,7 @@ public:
     QString applicationFolder() override { return m_folder; }
     void startProgram(const QString &path) override { m_real.startProgram(path); }
     void showMessage(const QString &text) override { m_real.showMessage(text); }
-    bool openWebAddress(const QString &address) override { return m_real.openWebAddress(address); }
+    void openWebAddress(const QString &address) override { m_real.openWebAddress(address); }
 
 private:
     QString m_folder;

@@ -31,8 +31,8 @@ public:
     // title as its caption; returns when the user has closed it.
     virtual void showMessage(const QString &text) = 0;
 
-    // Hands a web address to the user's default browser without waiting.
-    // Returns false when the opener reports failure; throws PlatformError
-    // when there is no opener to call at all.
-    virtual bool openWebAddress(const QString &address) = 0;
+    // Hands a web address to the user's default browser without waiting. A
+    // browser that does not start goes unnoticed; throws PlatformError when
+    // there is no opener to call at all.
+    virtual void openWebAddress(const QString &address) = 0;
 };

@@ -40,7 +40,7 @@ void QtPlatform::showMessage(const QString &text)
     box.exec();
 }
 
-bool QtPlatform::openWebAddress(const QString &address)
+void QtPlatform::openWebAddress(const QString &address)
 {
-    return QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
 }

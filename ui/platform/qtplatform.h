@@ -9,5 +9,5 @@ public:
     QString applicationFolder() override;
     void startProgram(const QString &path) override;
     void showMessage(const QString &text) override;
-    bool openWebAddress(const QString &address) override;
+    void openWebAddress(const QString &address) override;
 };
