@@ -1,7 +1,7 @@
 """What a screen reader reads from the running trainer over AT-SPI: the
 names and roles of its controls, its menus, its pages and the About window,
-with the trainer driven by the keyboard alone. (The keyboard path in detail,
-and the layout at each scale, are in tst_accessibility.)
+with the trainer driven by the keyboard alone. (The keyboard path in detail
+is in tst_accessibility.)
 
 Usage: screenreader.py PROGRAM
 Needs an X display and a D-Bus session bus of its own (screenreader.sh
@@ -146,24 +146,12 @@ def drive(app):
     key("F10", "Right", "Right", "Down", "Return")
     wait_for("F10, Right, Right, Down, Enter fills the list with the animals",
              lambda: [i.get_name() for i in children(children(combo)[0])] == ANIMALS)
-    # Tab goes round from the list: past the hidden text box into the page,
-    # through its links, back to the list.
     check(bool(focus) and in_list(focus[-1]), "the keyboard is back in the list")
-    visited = []
-    for _ in range(8):
-        key("Tab")
-        pump(0.3)
-        visited.append(role(focus[-1]))
-        if in_list(focus[-1]):
-            break
-    check("link" in visited and in_list(focus[-1]),
-          "Tab leads through the page's links back to the list: " + ", ".join(visited))
     key("Down")
     wait_for("Down picks Bear: the box shows its Orvani text",
              lambda: text.get_state_set().contains(Atspi.StateType.SHOWING)
              and text.get_text(0, -1) == "Koyanta")
     check(in_list(combo), "with Bear in its field the list is still labelled 'English entry'")
-    check_page(app, "Bear")
 
     page = find(window, "panel", "Lesson page").get_extents(Atspi.CoordType.SCREEN)
     subprocess.run(["xdotool", "mousemove", str(page.x + page.width // 2),
