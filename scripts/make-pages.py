@@ -14,10 +14,13 @@ Pages that show an Orvani word the lexicon lacks are refused.
   make-pages.py --phrasebook PROGRAM --speech   list "audio file<TAB>Orvani text"
                            for make-audio.sh, one line for each lexicon form
                            that has a sound
+  make-pages.py --phrasebook PROGRAM --check    write nothing; fail where a
+                           file in HTML/ is not as it would be written
 
 Rerunning it gives the same files byte for byte.
 """
 
+import argparse
 import configparser
 import re
 import sys
@@ -28,36 +31,6 @@ from lessonpages import finish_links, lesson_page, onward, plan
 from lexicon import check, read_lexicon
 from pagekit import OUT, ROOT, SOURCE, esc, page, picture, stem
 from wordpages import WordPages
-
-_BOOK = None
-
-
-def book():
-    """The phrasebook, from the program named by --phrasebook."""
-    global _BOOK
-    if _BOOK is None:
-        if "--phrasebook" not in sys.argv[:-1]:
-            sys.exit("make-pages: --phrasebook PROGRAM is needed "
-                     "(cmake --build BUILD --target pages passes it)")
-        i = sys.argv.index("--phrasebook")
-        _BOOK = phrasebook.load(sys.argv[i + 1])
-        del sys.argv[i:i + 2]
-    return _BOOK
-
-
-def read_tails():
-    return phrasebook.tails(book())
-
-
-def read_entries(tails):
-    """Entries in table order as dicts: english, orvani ('' for page-only), page."""
-    return phrasebook.entries(book())
-
-
-def read_groups():
-    """English text -> caption of its word group."""
-    return phrasebook.group_of(book())
-
 
 def read_ini(name):
     parser = configparser.ConfigParser(interpolation=None, delimiters=("=",))
@@ -88,19 +61,32 @@ def prose_page(name, group, forms=None):
     return page(title, group, body, "prose-page")
 
 
+def arguments():
+    parser = argparse.ArgumentParser(description="Writes the pages of the content folder HTML/.")
+    parser.add_argument("--phrasebook", required=True, metavar="PROGRAM",
+                        help="the phrasebook program built from content/ (the 'pages' target passes it)")
+    parser.add_argument("--speech", action="store_true",
+                        help="list 'audio file<TAB>Orvani text' for make-audio.sh instead")
+    parser.add_argument("--check", action="store_true",
+                        help="write nothing; fail if a file in HTML/ is not as it would be written")
+    return parser.parse_args()
+
+
 def main():
-    tails = read_tails()
-    entries = read_entries(tails)
+    args = arguments()
+    book = phrasebook.load(args.phrasebook)
+    tails = phrasebook.tails(book)
+    entries = phrasebook.entries(book)
     texts = [e for e in entries if e["orvani"]]
     words = read_ini("words.ini")
     forms = read_lexicon()
 
-    if sys.argv[1:] == ["--speech"]:
+    if args.speech:
         for audio, text in sorted({(r["audio"], r["orvani"]) for r in forms.values() if r["audio"]}):
             print(f"{audio}\t{text}")
         return
 
-    group_of = read_groups()
+    group_of = phrasebook.group_of(book)
     lessons = read_ini("lessons.ini")
     missing = [e["page"] for e in texts if stem(e["page"]) not in lessons]
     unused = set(lessons.sections()) - {stem(e["page"]) for e in texts}
@@ -124,6 +110,14 @@ def main():
 
     finish_links(out)
     check(out, forms, entries)
+    if args.check:
+        stale = sorted(name for name, text in out.items()
+                       if not (OUT / name).is_file() or (OUT / name).read_text(encoding="utf-8") != text)
+        if stale:
+            sys.exit("make-pages: not as the phrasebook and scripts/pages/ make them "
+                     "(cmake --build BUILD --target pages): " + ", ".join(stale))
+        print(f"make-pages: all {len(out)} files are up to date")
+        return
     for name, text in out.items():
         (OUT / name).write_text(text, encoding="utf-8")
     print(f"make-pages: wrote {len(out)} pages to {OUT}")
