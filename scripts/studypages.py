@@ -2,8 +2,9 @@
 
 All three are built from scripts/pages/lexicon.tsv, one line per Orvani form:
 orvani, english, kind (word, part or phrase), the lesson page that teaches it
-and its sound file (empty for none). The script and style they share live in
-scripts/pages/static/ and are copied beside them.
+and its sound file (empty for none). The script and style they share are kept
+by hand in HTML/ beside them (study.js, selftest.js, study.css), as style.css
+is.
 """
 
 import json
@@ -11,7 +12,7 @@ import re
 import sys
 
 from lexicon import read_lexicon
-from pagekit import SOURCE, esc
+from pagekit import esc
 
 KINDS = {"word": ("word", "words"), "part": ("word part", "word parts"),
          "phrase": ("phrase", "phrases")}
@@ -187,7 +188,7 @@ def selftest_page(lexicon, group_of_page, page):
 
 
 def build(entries, group_of, tails, page):
-    """The study pages and their static files, by file name.
+    """The study pages, by file name.
     entries: the entry table's rows (english, orvani, page); group_of: English
     text -> caption of its word group; tails: page names; page: the page frame."""
     lexicon = list(read_lexicon().values())
@@ -200,6 +201,4 @@ def build(entries, group_of, tails, page):
     out = {english: dictionary_page(lexicon, False, orvani, page),
            orvani: dictionary_page(lexicon, True, english, page),
            "selftest.html": selftest_page(lexicon, group_of_page, page)}
-    for static in sorted((SOURCE / "static").iterdir()):
-        out[static.name] = static.read_text(encoding="utf-8")
     return out
