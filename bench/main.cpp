@@ -1,18 +1,16 @@
 // orvani-bench: measures the trainer against a bare web view showing the
 // same pages. Without arguments it is the driver; with --mode trainer it is
-// the trainer, built exactly as app/main.cpp builds it, with a tour of its
-// pages attached.
-#include "applicationlifetime.h"
+// the trainer, started as the program starts, with a tour of its pages
+// attached.
 #include "benchdriver.h"
 #include "benchoptions.h"
 #include "benchplatform.h"
-#include "classicfonts.h"
 #include "deferredpagepane.h"
 #include "eventreporter.h"
 #include "form1.h"
-#include "pagepaneloader.h"
 #include "pagetour.h"
 #include "sortedcombobox.h"
+#include "trainerstart.h"
 #include "u16.h"
 #include "wordgroups.h"
 
@@ -30,35 +28,18 @@ int runTrainer(const BenchOptions &options, char *program)
     const EventReporter reporter(options.startNs);
     reporter.mark("main");
 
-    // From here to show(), the steps of app/main.cpp, with marks between
-    // them and the tour attached.
-    qputenv("MESA_SHADER_CACHE_DISABLE", "true");
-    qputenv("QT_DISABLE_SHADER_DISK_CACHE", "1");
-
+    TrainerStart::prepareProcess();
     int qtArgc = 1;
     char *qtArgv[] = {program, nullptr};
     QApplication application(qtArgc, qtArgv);
     reporter.mark("application");
-    QCoreApplication::setOrganizationName(QStringLiteral("Quillfen"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orvani Parlevo"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(ORVANI_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANI_APP_ID));
-
-    registerClassicFonts();
-    quitWhenNoWindowIsLeft(application);
+    TrainerStart::setUpApplication(application);
 
     BenchPlatform platform(options.applicationFolder);
-    PagePaneLoader loader(options.applicationFolder);
-    auto *pane = new DeferredPagePane([&loader, &reporter](QWidget *parent) {
-        reporter.mark("paneRequested");
-        PagePane *real = loader.create(parent);
-        reporter.mark("paneMade");
-        return real;
-    });
-    reporter.mark("beforeWindow");
-    auto *form = new Form1(platform, pane);
+    TrainerStart start(platform, options.applicationFolder);
+    Form1 *form = start.window();
+    DeferredPagePane *pane = start.pane();
     reporter.mark("window");
-    loader.preload();
 
     PageTour::Steps steps;
     steps.openGroup = [form](const orvani::WordGroup &group) {
@@ -78,7 +59,7 @@ int runTrainer(const BenchOptions &options, char *program)
         tour.attachView(pane->realPane()->widget());
     });
 
-    form->show();
+    start.show();
     reporter.mark("shown");
     return application.exec();
 }
