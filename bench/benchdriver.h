@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QJsonObject>
+#include "benchrun.h"
+
 #include <QList>
 #include <QString>
 
 // Starts the trainer and the baseline program again and again, alternating,
-// each from cold, collects what they report, and prints and saves medians
-// and the ratios trainer / baseline.
+// each from cold, watches their windows on screen and collects what they
+// report of themselves, and prints and saves medians and the ratios
+// trainer / baseline.
 class BenchDriver
 {
 public:
@@ -24,36 +26,13 @@ public:
     int run();
 
 private:
-    struct Run {
-        bool ok = false;
-        QString error;
-        double firstPaintMs = 0;
-        double introMs = 0;
-        QList<double> entryMs; // loads that ended in loadFinished(true)
-        int failedPages = 0;
-        double pssIntroMiB = 0;
-        double pssEntriesMiB = 0;
-        double privateIntroMiB = 0;
-        double privateEntriesMiB = 0;
-        bool busyMachine = false;
-    };
-    struct Summary {
-        double firstPaintMs, introMs, entryMedianMs, entryP95Ms;
-        double pssIntroMiB, pssEntriesMiB, pssGrowth;
-        double privateIntroMiB, privateEntriesMiB;
-        int failedPages;
-        QList<double> perEntryMedianMs;
-    };
-
-    Run runOnce(bool trainer, const QString &label);
+    BenchRun runOnce(bool trainer, const QString &label);
     // Waits, up to a limit, until other programs leave the processors idle;
     // false when they did not.
     static bool waitForQuietMachine();
-    static Summary summarise(const QList<Run> &runs);
-    QJsonObject report(const Summary &trainer, const Summary &baseline) const;
 
     Settings m_settings;
-    QList<Run> m_trainerRuns;
-    QList<Run> m_baselineRuns;
+    QList<BenchRun> m_trainerRuns;
+    QList<BenchRun> m_baselineRuns;
     int m_busyStarts = 0;
 };

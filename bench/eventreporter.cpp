@@ -17,11 +17,6 @@ std::int64_t EventReporter::nowNs()
         .count();
 }
 
-double EventReporter::sinceStart() const
-{
-    return double(nowNs() - m_startNs) / 1e6;
-}
-
 void EventReporter::report(const QString &event, QJsonObject fields) const
 {
     fields.insert(QStringLiteral("event"), event);

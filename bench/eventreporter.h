@@ -18,7 +18,9 @@ public:
     static std::int64_t nowNs();
 
     // Milliseconds from process start to now.
-    double sinceStart() const;
+    double sinceStart() const { return msAt(nowNs()); }
+    // Milliseconds from process start to a steady-clock reading.
+    double msAt(std::int64_t ns) const { return double(ns - m_startNs) / 1e6; }
 
     void report(const QString &event, QJsonObject fields = {}) const;
     // A "mark" event: a step reached, with its time, for the events file.

@@ -21,7 +21,8 @@ namespace {
 
 // Both programs are given the same pauses: after a page has loaded, before
 // the next selection, as a user would take; and while memory is read.
-constexpr int kPauseBetweenEntriesMs = 100;
+// The pause also lets each page settle on screen before the next pick.
+constexpr int kPauseBetweenEntriesMs = 200;
 // The engine frees much of what a load took at its own pace: some within a
 // second or three, and the page process collects its garbage about eight
 // seconds after the last activity. Memory is read every kMemorySampleMs for
@@ -100,6 +101,7 @@ void PageTour::onLoadFinished(bool ok)
         m_reporter.report(QStringLiteral("entry"),
                           {{"index", qint64(m_index)},
                            {"english", toQString(kEntries[m_index].english)},
+                           {"atMs", m_reporter.msAt(m_selectedAtNs)},
                            {"ms", entryMs},
                            {"ok", ok}});
         ++m_index;
@@ -114,6 +116,7 @@ void PageTour::onLoadFinished(bool ok)
 void PageTour::nextEntry()
 {
     if (m_index == kEntries.size()) {
+        m_reporter.report(QStringLiteral("toured"), {{"atMs", m_reporter.sinceStart()}});
         measureMemory(QStringLiteral("entries"), [this] {
             m_reporter.report(QStringLiteral("done"));
             QCoreApplication::exit(0);
@@ -126,6 +129,7 @@ void PageTour::nextEntry()
         return;
     }
     m_group = &group;
+    m_reporter.report(QStringLiteral("group"), {{"atMs", m_reporter.sinceStart()}});
     if (!group.pageTail.empty())
         expectLoad(Stage::Group);
     m_steps.openGroup(group);
