@@ -20,16 +20,11 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 TITLE = "Orvani Parlevo v5.0"
-MENU = [
-    ("Exit", []),
-    ("Intro", []),
-    ("Words", ["Animals", "Body", "Colors", "Family", "Food", "Numbers", "Shapes"]),
-    ("Phrases", []),
-    ("Syntax", []),
-    ("Translation  Dictionaries", ["English to Orvani", "Orvani to English"]),
-    ("Screen Saver", []),
-    ("About", []),
-]
+MENU = [("Exit", []), ("Intro", []),
+        ("Words", ["Animals", "Body", "Colors", "Family", "Food", "Numbers", "Shapes"]),
+        ("Phrases", []), ("Syntax", []),
+        ("Translation  Dictionaries", ["English to Orvani", "Orvani to English"]),
+        ("Screen Saver", []), ("About", [])]
 
 failures = []
 focus = []  # what received the keyboard, as the focus events told it, latest last
@@ -37,9 +32,7 @@ focus = []  # what received the keyboard, as the focus events told it, latest la
 
 def check(condition, what):
     print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
+    failures.extend([] if condition else [what])
 
 
 def role(node):
@@ -72,17 +65,17 @@ def pump(seconds):
 
 
 def wait_for(what, probe, timeout=15.0):
-    """Polls probe() until it returns something true; returns that or None."""
+    """Polls probe() until it returns something true; checks and returns that."""
     end = time.monotonic() + timeout
-    while True:
+    result = None
+    while not result and time.monotonic() < end:
+        pump(0.2)
         try:
             result = probe()
         except GLib.Error:
-            result = None
-        if result or time.monotonic() > end:
-            check(bool(result), what)
-            return result
-        pump(0.2)
+            pass
+    check(bool(result), what)
+    return result
 
 
 def application():
@@ -162,10 +155,7 @@ def main(program):
     finally:
         for process in reversed(started):
             process.terminate()
-            try:
-                process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                process.kill()
+            process.wait(timeout=10)
     print(f"{len(failures)} failed", flush=True)
     return 1 if failures else 0
 
