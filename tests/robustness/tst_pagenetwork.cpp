@@ -11,17 +11,24 @@
 class tst_PageNetwork : public QObject
 {
     Q_OBJECT
+    PagePaneFactory *m_factory = nullptr;
+    const QString m_content = qEnvironmentVariable("ORVANI_APP_DIR") + "/HTML/";
+
+    // A pane in `window`, as its web view.
+    QWebEngineView *createPane(QWidget &window, PagePane **pane)
+    {
+        *pane = m_factory->createPagePane(&window); // the window's child
+        window.resize(465, 313);
+        (*pane)->widget()->resize(window.size());
+        window.show();
+        return qobject_cast<QWebEngineView *>((*pane)->widget());
+    }
+
 private slots:
     void initTestCase();
     void pagesAndTheirMenu();
     void localPagesReachNoServer_data();
     void localPagesReachNoServer();
-
-private:
-    // A pane in `window`, as its web view.
-    QWebEngineView *createPane(QWidget &window, PagePane **pane);
-    PagePaneFactory *m_factory = nullptr;
-    const QString m_content = qEnvironmentVariable("ORVANI_APP_DIR") + "/HTML/";
 };
 
 // Sub-resources, script requests, a socket, a beacon, a form and, last, a
@@ -47,15 +54,6 @@ void tst_PageNetwork::initTestCase()
     static QPluginLoader module(qEnvironmentVariable("ORVANI_APP_DIR") + "/orvani-webpane");
     m_factory = qobject_cast<PagePaneFactory *>(module.instance());
     QVERIFY2(m_factory, qPrintable(module.errorString()));
-}
-
-QWebEngineView *tst_PageNetwork::createPane(QWidget &window, PagePane **pane)
-{
-    *pane = m_factory->createPagePane(&window); // the window's child
-    window.resize(465, 313);
-    (*pane)->widget()->resize(window.size());
-    window.show();
-    return qobject_cast<QWebEngineView *>((*pane)->widget());
 }
 
 // The addresses of a folder at the root (two leading separators) and with
