@@ -1,7 +1,7 @@
 """What a screen reader reads from the running trainer over AT-SPI: the
-names and roles of its controls, its menus, its pages and the About window,
-with the trainer driven by the keyboard alone. (The keyboard path in detail
-is in tst_accessibility.)
+names and roles of its controls, its menus, its first page and the About
+window, opened by the keyboard. (The keyboard's way through the window is
+tst_accessibility's; the page's menu and its commands, tst_pagenetwork's.)
 
 Usage: screenreader.py PROGRAM
 Needs an X display and a D-Bus session bus of its own (screenreader.sh
@@ -20,28 +20,18 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 TITLE = "Orvani Parlevo v5.0"
-MENU = [
-    ("Exit", []),
-    ("Intro", []),
-    ("Words", ["Animals", "Body", "Colors", "Family", "Food", "Numbers", "Shapes"]),
-    ("Phrases", []),
-    ("Syntax", []),
-    ("Translation  Dictionaries", ["English to Orvani", "Orvani to English"]),
-    ("Screen Saver", []),
-    ("About", []),
-]
-ANIMALS = ["Bear", "Beaver", "Buffalo", "Cow", "Deer", "Dog", "Fox",
-           "Horse", "Mouse", "Pig", "Rabbit", "Skunk", "Wolf"]
+MENU = [("Exit", []), ("Intro", []),
+        ("Words", ["Animals", "Body", "Colors", "Family", "Food", "Numbers", "Shapes"]),
+        ("Phrases", []), ("Syntax", []),
+        ("Translation  Dictionaries", ["English to Orvani", "Orvani to English"]),
+        ("Screen Saver", []), ("About", [])]
 
 failures = []
-focus = []  # what received the keyboard, as the focus events told it, latest last
 
 
 def check(condition, what):
     print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
+    failures.extend([] if condition else [what])
 
 
 def role(node):
@@ -74,17 +64,17 @@ def pump(seconds):
 
 
 def wait_for(what, probe, timeout=15.0):
-    """Polls probe() until it returns something true; returns that or None."""
+    """Polls probe() until it returns something true; checks and returns that."""
     end = time.monotonic() + timeout
-    while True:
+    result = None
+    while not result and time.monotonic() < end:
+        pump(0.2)
         try:
             result = probe()
         except GLib.Error:
-            result = None
-        if result or time.monotonic() > end:
-            check(bool(result), what)
-            return result
-        pump(0.2)
+            pass
+    check(bool(result), what)
+    return result
 
 
 def application():
@@ -107,14 +97,10 @@ def labelled_by(node):
             for i in range(relation.get_n_targets())]
 
 
-def in_list(node):
-    """Whether node is the entry list or the field inside it."""
-    return node is not None and any(role(n) == "combo box" and "English entry" in labelled_by(n)
-                                    for n in (node, node.get_parent()) if n is not None)
-
-
 def check_window(window):
-    check(in_list(find(window, "combo box")), "the entry list is a combo box labelled 'English entry'")
+    combo = find(window, "combo box")
+    check(combo and "English entry" in labelled_by(combo),
+          "the entry list is a combo box labelled 'English entry'")
     check(find(window, "text", "Orvani text"), "the Orvani text box is a text named 'Orvani text'")
     check(find(window, "panel", "Lesson page"), "the page pane is a panel named 'Lesson page'")
     bar = find(window, "menu bar")
@@ -129,52 +115,19 @@ def check_page(app, title):
     document = wait_for(f"the page '{title}' reaches the screen reader", lambda: next(
         (d for d in walk(app) if role(d) == "document web"
          and d.get_name().startswith(title) and d.get_child_count() > 0), None))
-    if document:
-        nodes = list(walk(document))
-        check(any(role(n) == "heading" and n.get_name() for n in nodes),
-              f"'{title}' has a named heading")
-        images = [n for n in nodes if role(n) == "image"]
-        check(images and all(n.get_name() for n in images),
-              f"every picture of '{title}' is named by its text alternative")
+    check(document and any(role(n) == "heading" and n.get_name() for n in walk(document)),
+          f"'{title}' has a named heading")
 
 
-def drive(app):
-    window = find(app, "frame", TITLE)
-    combo = find(window, "combo box")
-    text = find(window, "text", "Orvani text")
-
-    key("F10", "Right", "Right", "Down", "Return")
-    wait_for("F10, Right, Right, Down, Enter fills the list with the animals",
-             lambda: [i.get_name() for i in children(children(combo)[0])] == ANIMALS)
-    check(bool(focus) and in_list(focus[-1]), "the keyboard is back in the list")
-    key("Down")
-    wait_for("Down picks Bear: the box shows its Orvani text",
-             lambda: text.get_state_set().contains(Atspi.StateType.SHOWING)
-             and text.get_text(0, -1) == "Koyanta")
-    check(in_list(combo), "with Bear in its field the list is still labelled 'English entry'")
-
-    page = find(window, "panel", "Lesson page").get_extents(Atspi.CoordType.SCREEN)
-    subprocess.run(["xdotool", "mousemove", str(page.x + page.width // 2),
-                    str(page.y + page.height // 2), "click", "3"], check=True)
-    # Read as the menu bar's menus are: item by item as the keyboard moves.
-    item = wait_for("a right click on the page opens a menu whose items Down reaches",
-                    lambda: (focus and role(focus[-1]) == "menu item" and focus[-1]) or key("Down"))
-    items = [n.get_name() for n in children(item.get_parent()) if role(n) == "menu item"] if item else []
-    check(items == ["Back", "Forward", "Reload", "Select all"],
-          "the page's menu reads Back, Forward, Reload, Select all: " + ", ".join(items))
-    key("Escape")
-
+def check_about(app):
     key("F10", "Left", "Return")
     about = wait_for("F10, Left, Enter opens the About dialog", lambda: find(app, "dialog", "About..."))
     if about:
         check(find(about, "image", "Quillfen picture"), "About shows an image named 'Quillfen picture'")
-        key("Tab", "Tab")
-        check(bool(focus) and role(focus[-1]) == "link" and "www.quillfen.example" in focus[-1].get_name()
-              and "Press" in [focus[-1].get_action_name(i) for i in range(focus[-1].get_n_actions())],
-              "Tab, Tab reach a link named with its text 'www.quillfen.example', which can be pressed")
-        key("alt+F4")  # the window manager's
-        wait_for("Alt+F4 closes the About dialog, the trainer stays",
-                 lambda: not find(app, "dialog", "About...") and find(app, "frame", TITLE))
+        link = find(about, "link")
+        check(link and "www.quillfen.example" in link.get_name()
+              and "Press" in [link.get_action_name(i) for i in range(link.get_n_actions())],
+              "About holds a link named with its text 'www.quillfen.example', which can be pressed")
 
 
 def main(program):
@@ -190,20 +143,15 @@ def main(program):
             capture_output=True, text=True).stdout, timeout=10)
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         started.append(subprocess.Popen([program], env=environment, stderr=subprocess.DEVNULL))
-        listener = Atspi.EventListener.new(lambda event: event.detail1 and focus.append(event.source))
-        listener.register("object:state-changed:focused")
         app = wait_for("the trainer's window appears on the accessibility bus", application)
         if app:
             check_window(find(app, "frame", TITLE))
             check_page(app, "Welcome to Orvani Parlevo")
-            drive(app)
+            check_about(app)
     finally:
         for process in reversed(started):
             process.terminate()
-            try:
-                process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                process.kill()
+            process.wait(timeout=10)
     print(f"{len(failures)} failed", flush=True)
     return 1 if failures else 0
 

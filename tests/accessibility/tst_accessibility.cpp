@@ -4,13 +4,16 @@
 #include "frnabout.h"
 #include "recordingpane.h"
 #include "sortedcombobox.h"
+#include "textbrowserpane.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
 
-// The trainer used with the keyboard alone. What screen readers read, over
-// AT-SPI in the real program: screenreader.py.
+// The trainer used with the keyboard alone, and the page pane that stands in
+// until the real one is made. What screen readers read, over AT-SPI in the
+// real program: screenreader.py.
 
 class tst_Accessibility : public QObject
 {
@@ -111,6 +114,37 @@ private slots:
         QTest::keyClick(link, Qt::Key_Return);
         QCOMPARE(m_platform.opened, QStringList{"http://www.quillfen.example/"});
         QTRY_VERIFY(!about);
+    }
+
+    // Typing an entry's text, Enter and leaving the field start nothing.
+    void typingStartsNothing()
+    {
+        m_form->findChild<QAction *>("mnuAnimals")->trigger();
+        QSignalSpy picks(m_form->CmbEnglish, &QComboBox::activated);
+        m_form->CmbEnglish->setFocus();
+        QTest::keyClicks(m_form->CmbEnglish->lineEdit(), "Fox");
+        QTest::keyClick(m_form->CmbEnglish->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(m_form->CmbEnglish->lineEdit(), Qt::Key_Enter);
+        m_real->setFocus();
+        QCOMPARE(picks.count(), 0);
+        QCOMPARE(m_real->addresses, QStringList{"/trainer/HTML/intro.html"});
+        QCOMPARE(m_form->CmbEnglish->currentText(), "Fox");
+        QCOMPARE(m_form->CmbEnglish->count(), 13);
+    }
+
+    // A factory that yields nothing or throws leaves the plain pane.
+    void deferredPaneFallsBack()
+    {
+        for (bool throws : {false, true}) {
+            DeferredPagePane pane([throws](QWidget *) -> PagePane * {
+                if (throws)
+                    throw std::runtime_error("no engine");
+                return nullptr;
+            });
+            QSignalSpy ready(&pane, &DeferredPagePane::realPaneReady);
+            pane.show();
+            QVERIFY(ready.wait() && dynamic_cast<TextBrowserPane *>(pane.realPane()));
+        }
     }
 };
 

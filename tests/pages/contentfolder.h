@@ -1,15 +1,9 @@
 #pragma once
 
-#include "pagetails.h"
-#include "u16.h"
-
 #include <QDirIterator>
 
 // The content folder copied beside the executable, as the program sees it.
 inline QDir contentFolder() { return QDir(qEnvironmentVariable("ORVANI_APP_DIR") + "/HTML"); }
-
-// "\HTML\buffalo.html" -> "buffalo.html"; "\HTML\\ss.exe" -> "ss.exe"
-inline QString fileOfTail(std::u16string_view tail) { return toQString(tail).section('\\', -1); }
 
 // The files below the folder matching `patterns`, relative and sorted; by default pages.
 inline QStringList contentFiles(const QStringList &patterns = {"*.html", "*.htm"})

@@ -6,24 +6,29 @@
 #include <QtWebEngineWidgets>
 
 // The program's own page pane, loaded from the module it ships: the pages
-// its addresses name, its context menu, and a local page that tries every
+// its addresses name and its context menu, and a local page that tries every
 // way there is to reach a server on this machine: none may reach it.
 class tst_PageNetwork : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void addressLoadsItsPage_data();
-    void addressLoadsItsPage();
-    void contextMenuCommandsAllWork();
-    void localPagesReachNoServer_data();
-    void localPagesReachNoServer();
-
-private:
-    // A pane in `window`, as its web view.
-    QWebEngineView *createPane(QWidget &window, PagePane **pane);
     PagePaneFactory *m_factory = nullptr;
     const QString m_content = qEnvironmentVariable("ORVANI_APP_DIR") + "/HTML/";
+
+    // A pane in `window`, as its web view.
+    QWebEngineView *createPane(QWidget &window, PagePane **pane)
+    {
+        *pane = m_factory->createPagePane(&window); // the window's child
+        window.resize(465, 313);
+        (*pane)->widget()->resize(window.size());
+        window.show();
+        return qobject_cast<QWebEngineView *>((*pane)->widget());
+    }
+
+private slots:
+    void initTestCase();
+    void pagesAndTheirMenu();
+    void localPagesReachNoServer_data();
+    void localPagesReachNoServer();
 };
 
 // Sub-resources, script requests, a socket, a beacon, a form and, last, a
@@ -51,47 +56,22 @@ void tst_PageNetwork::initTestCase()
     QVERIFY2(m_factory, qPrintable(module.errorString()));
 }
 
-QWebEngineView *tst_PageNetwork::createPane(QWidget &window, PagePane **pane)
-{
-    *pane = m_factory->createPagePane(&window); // the window's child
-    window.resize(465, 313);
-    (*pane)->widget()->resize(window.size());
-    window.show();
-    return qobject_cast<QWebEngineView *>((*pane)->widget());
-}
-
-void tst_PageNetwork::addressLoadsItsPage_data()
-{
-    QTest::addColumn<QString>("address");
-    // What a folder at the root leads to: an address that starts with two separators.
-    QTest::newRow("leading double separator") << "/" + m_content + "intro.html";
-    QTest::newRow("double separator inside") << m_content + "/intro.html";
-}
-
-void tst_PageNetwork::addressLoadsItsPage()
-{
-    QFETCH(QString, address);
-    QWidget window;
-    PagePane *pane = nullptr;
-    QWebEngineView *view = createPane(window, &pane);
-    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
-    pane->Navigate(address);
-    QVERIFY(loaded.wait(30000));
-    QCOMPARE(loaded.first().first().toBool(), true);
-    QCOMPARE(view->url(), QUrl::fromLocalFile(m_content + "intro.html"));
-}
-
-// Every command the menu offers does what it says: it is tried, and its
-// effect seen. The menu is opened afresh before each.
-void tst_PageNetwork::contextMenuCommandsAllWork()
+// The addresses of a folder at the root (two leading separators) and with
+// a doubled one inside load their pages. Every command the page's menu offers
+// does what it says: it is tried, and its effect seen. The menu is opened
+// afresh before each.
+void tst_PageNetwork::pagesAndTheirMenu()
 {
     QWidget window;
     PagePane *pane = nullptr;
     QWebEngineView *view = createPane(window, &pane);
     QSignalSpy loads(view, &QWebEngineView::loadFinished);
-    for (const char *file : {"intro.html", "syntax.htm"}) {
-        pane->Navigate(m_content + file);
-        QVERIFY(loads.wait(30000));
+    const std::pair<QString, const char *> pages[] = {{"/" + m_content, "intro.html"},
+                                                      {m_content + "/", "syntax.htm"}};
+    for (const auto &[folder, file] : pages) {
+        pane->Navigate(folder + file);
+        QVERIFY(loads.wait(30000) && loads.last().first().toBool());
+        QCOMPARE(view->url(), QUrl::fromLocalFile(m_content + file));
     }
     const auto on = [view](const char *file) { return view->url().fileName() == file; };
     const struct {
