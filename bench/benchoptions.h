@@ -10,7 +10,7 @@ struct BenchOptions {
     QString mode;              // "trainer" in a measured child, empty in the driver
     QString applicationFolder; // the folder with orvani-webpane and HTML/
     std::int64_t startNs = 0;  // the parent's steady clock when it started this process
-    int runs = 7;
+    int runs = 9;
     QString jsonPath;
     bool valid = true;
 

@@ -103,7 +103,6 @@ bool choose(const QString &name)
     if (!places.contains(name))
         return false;
     const auto [place, downKeys] = places.value(name);
-    // Looked up at each click: the window is made anew once the page pane shows.
     run({"xdotool", "search", "--onlyvisible", "--name", kMainWindow, "mousemove", "--window", "%1",
          QString::number(place.x()), QString::number(place.y())});
     run({"xdotool", "click", "1"});
