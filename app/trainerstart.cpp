@@ -42,4 +42,9 @@ void TrainerStart::show()
     // loader's lock and a processor.
     m_loader.preload();
     m_window->show();
+    // The window's native window is made while it is built, before Qt has
+    // seen the X server's time, so it maps without a user time, and window
+    // managers that prevent focus stealing leave it without the keyboard.
+    // Asking for activation gives it the keyboard as any new window gets it.
+    m_window->activateWindow();
 }

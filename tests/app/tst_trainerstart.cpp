@@ -2,6 +2,7 @@
 #include "fakeplatform.h"
 #include "form1.h"
 #include "trainerstart.h"
+#include "xproperties.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -9,38 +10,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include <xcb/xcb.h>
-
 #include <unistd.h>
-
-namespace {
-
-xcb_connection_t *connection()
-{
-    return qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-}
-
-xcb_atom_t atom(const char *name)
-{
-    const QScopedPointer<xcb_intern_atom_reply_t, QScopedPointerPodDeleter> reply(
-        xcb_intern_atom_reply(connection(), xcb_intern_atom(connection(), 0, uint16_t(qstrlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-// A property of 32-bit values; of the root window without a window.
-QList<quint32> windowProperty(const char *name, xcb_window_t window = 0)
-{
-    if (!window)
-        window = xcb_setup_roots_iterator(xcb_get_setup(connection())).data->root;
-    const QScopedPointer<xcb_get_property_reply_t, QScopedPointerPodDeleter> reply(xcb_get_property_reply(
-        connection(), xcb_get_property(connection(), 0, window, atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
-    if (!reply || reply->format != 32)
-        return {};
-    const auto *values = static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
-    return QList<quint32>(values, values + xcb_get_property_value_length(reply.get()) / 4);
-}
-
-} // namespace
 
 // The trainer started as the program starts it, under a window manager,
 // which lists the windows it manages on the root window.
@@ -56,12 +26,7 @@ private slots:
         if (QGuiApplication::platformName() != QLatin1String("xcb") || openbox.isEmpty())
             QSKIP("needs an X display and the openbox window manager");
         m_windowManager.start(openbox, {});
-        QTRY_VERIFY_WITH_TIMEOUT(!windowProperty("_NET_SUPPORTING_WM_CHECK").isEmpty(), 20000);
-    }
-    void cleanupTestCase()
-    {
-        m_windowManager.terminate();
-        m_windowManager.waitForFinished();
+        QTRY_VERIFY_WITH_TIMEOUT(!x11::property("_NET_SUPPORTING_WM_CHECK").isEmpty(), 20000);
     }
     void keepsOneWindowOutOfTheTaskbarUntilThePageIsShown();
 };
@@ -72,13 +37,13 @@ private slots:
 void tst_TrainerStart::keepsOneWindowOutOfTheTaskbarUntilThePageIsShown()
 {
     QSet<quint32> listed, withButton;
-    const xcb_atom_t skipTaskbar = atom("_NET_WM_STATE_SKIP_TASKBAR");
+    const xcb_atom_t skipTaskbar = x11::atom("_NET_WM_STATE_SKIP_TASKBAR");
     auto look = [&] {
-        for (quint32 window : windowProperty("_NET_CLIENT_LIST")) {
-            if (windowProperty("_NET_WM_PID", window).value(0) != quint32(getpid()))
+        for (quint32 window : x11::property("_NET_CLIENT_LIST")) {
+            if (x11::property("_NET_WM_PID", window).value(0) != quint32(getpid()))
                 continue;
             listed.insert(window);
-            if (!windowProperty("_NET_WM_STATE", window).contains(skipTaskbar))
+            if (!x11::property("_NET_WM_STATE", window).contains(skipTaskbar))
                 withButton.insert(window);
         }
     };
