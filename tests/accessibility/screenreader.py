@@ -1,7 +1,10 @@
 """What a screen reader reads from the running trainer over AT-SPI: the
 names and roles of its controls, its menus, its first page and the About
-window, opened by the keyboard. (The keyboard's way through the window is
-tst_accessibility's; the page's menu and its commands, tst_pagenetwork's.)
+window, opened by the keyboard. Meanwhile it watches what the window manager
+lists: one native window for the main window from start to end and one for
+About, neither ever asking for a task-bar button. (The keyboard's way
+through the window is tst_accessibility's; the page's menu and its
+commands, tst_pagenetwork's.)
 
 Usage: screenreader.py PROGRAM
 Needs an X display and a D-Bus session bus of its own (screenreader.sh
@@ -11,7 +14,9 @@ program, and stops all three at the end.
 
 import os
 import subprocess
+import re
 import sys
+import threading
 import time
 
 import gi
@@ -91,6 +96,28 @@ def key(*names):
         pump(0.15)
 
 
+def xprop(*arguments):
+    return subprocess.run(["xprop", *arguments], capture_output=True, text=True).stdout
+
+
+class WindowWatch(threading.Thread):
+    """The windows of a process that the window manager lists, polled."""
+
+    def __init__(self, pid):
+        super().__init__(daemon=True)
+        self.pid, self.listed, self.with_button, self.done = pid, [], set(), threading.Event()
+
+    def run(self):
+        while not self.done.is_set():
+            for window in re.findall(r"0x[0-9a-f]+", xprop("-root", "_NET_CLIENT_LIST")):
+                properties = xprop("-id", window, "_NET_WM_PID", "_NET_WM_STATE")
+                if f"= {self.pid}\n" in properties:
+                    self.listed += [] if window in self.listed else [window]
+                    if "_NET_WM_STATE_SKIP_TASKBAR" not in properties:
+                        self.with_button.add(window)
+            time.sleep(0.005)
+
+
 def labelled_by(node):
     return [relation.get_target(i).get_name() for relation in node.get_relation_set()
             if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY
@@ -138,16 +165,23 @@ def main(program):
         started.append(subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL))
         # A window mapped before the window manager runs is never activated.
-        wait_for("the window manager runs", lambda: "window id" in subprocess.run(
-            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
-            capture_output=True, text=True).stdout, timeout=10)
+        wait_for("the window manager runs", lambda: "window id" in xprop(
+            "-root", "_NET_SUPPORTING_WM_CHECK"), timeout=10)
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         started.append(subprocess.Popen([program], env=environment, stderr=subprocess.DEVNULL))
+        watch = WindowWatch(started[-1].pid)
+        watch.start()
         app = wait_for("the trainer's window appears on the accessibility bus", application)
         if app:
             check_window(find(app, "frame", TITLE))
             check_page(app, "Welcome to Orvani Parlevo")
+            check(len(watch.listed) == 1, f"one window from start to the first page: {watch.listed}")
             check_about(app)
+        pump(0.5)
+        watch.done.set()
+        watch.join()
+        check(len(watch.listed) == 2 and not watch.with_button,
+              f"About adds one window; none has a task-bar button: {watch.listed}, {watch.with_button}")
     finally:
         for process in reversed(started):
             process.terminate()

@@ -4,10 +4,11 @@
 #include "introonscreen.h"
 #include "recordingpane.h"
 #include "sortedcombobox.h"
-#include "xproperties.h"
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <xcb/xcb.h>
 
 #include <csignal>
 
@@ -49,11 +50,17 @@ qulonglong waitForWindow(const QString &pattern, int timeoutMs)
 bool closeWindow(const QString &pattern, int timeoutMs)
 {
     const qulonglong window = waitForWindow(pattern, timeoutMs);
+    xcb_connection_t *connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const auto atom = [connection](const char *name) {
+        const QScopedPointer<xcb_intern_atom_reply_t, QScopedPointerPodDeleter> reply(
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr));
+        return reply->atom;
+    };
     xcb_client_message_event_t event = {.response_type = XCB_CLIENT_MESSAGE, .format = 32, .sequence = 0,
-                                        .window = xcb_window_t(window), .type = x11::atom("WM_PROTOCOLS"),
-                                        .data = {.data32 = {x11::atom("WM_DELETE_WINDOW")}}};
-    xcb_send_event(x11::connection(), 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
-    xcb_flush(x11::connection());
+                                        .window = xcb_window_t(window), .type = atom("WM_PROTOCOLS"),
+                                        .data = {.data32 = {atom("WM_DELETE_WINDOW")}}};
+    xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+    xcb_flush(connection);
     return window != 0;
 }
 
