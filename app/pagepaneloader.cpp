@@ -35,8 +35,10 @@ void PagePaneLoader::prepareHost(QWidget *host)
 
 void PagePaneLoader::preload()
 {
-    if (!m_module.isLoaded() && !m_moduleLoader.joinable())
-        m_moduleLoader = std::thread([this] { m_module.load(); }); // failure: a null instance
+    // While the worker runs, only it touches the module.
+    if (m_moduleLoader.joinable() || m_module.isLoaded())
+        return;
+    m_moduleLoader = std::thread([this] { m_module.load(); }); // failure: a null instance
 }
 
 void PagePaneLoader::waitForModule()

@@ -36,10 +36,10 @@ TrainerStart::TrainerStart(Platform &platform, const QString &applicationFolder)
 
 void TrainerStart::show()
 {
-    // The web engine is readied on worker threads while the window shows and
-    // paints; its view is made once the window has painted. Started earlier,
-    // the workers would slow the window's own start by holding the library
-    // loader's lock and a processor.
+    // The web engine's module loads on a worker thread while the window shows
+    // and paints; its view is made once the window has painted. Started
+    // earlier, the worker slows the window's own start (measured): it holds
+    // the library loader's lock and a processor.
     m_loader.preload();
     m_window->show();
     // The window's native window is made while it is built, before Qt has
