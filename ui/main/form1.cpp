@@ -2,6 +2,7 @@
 
 #include "classicfonts.h"
 #include "controlcolours.h"
+#include "form1layout.h"
 #include "frnabout.h"
 #include "handlerguard.h"
 #include "keyboardmenubar.h"
@@ -11,7 +12,6 @@
 #include "platform.h"
 #include "sortedcombobox.h"
 #include "taskbar.h"
-#include "twips.h"
 #include "u16.h"
 
 #include <QGuiApplication>
@@ -63,7 +63,7 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     setWindowIcon(icon);
 
     auto *client = new QWidget;
-    client->setFixedSize(twipsSize(7245, 5355));
+    client->setFixedSize(form1layout::kClientArea);
     client->setAutoFillBackground(true);
     QPalette black = client->palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -75,14 +75,14 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     page->setObjectName(QStringLiteral("WB"));
     page->setAccessibleName(QStringLiteral("Lesson page"));
     page->setAccessibleDescription(QStringLiteral("The lesson page of the chosen entry"));
-    page->setGeometry(twipsRect(120, 120, 6975, 4695));
+    page->setGeometry(form1layout::kPagePane);
     page->setPalette(QGuiApplication::palette()); // pages keep their own light look
 
     CmbEnglish->setParent(client);
     CmbEnglish->setObjectName(QStringLiteral("CmbEnglish"));
     CmbEnglish->setAccessibleName(QStringLiteral("English entry"));
     CmbEnglish->setAccessibleDescription(QStringLiteral("Choose an English word or phrase to learn"));
-    CmbEnglish->setGeometry(twipsRect(1680, 4920, 3735, 315));
+    CmbEnglish->setGeometry(form1layout::kEntryList);
     // On Linux a combo box tells screen readers the text in its field as its
     // name; they name the box from the label it is the buddy of. That label
     // is never shown.
@@ -98,7 +98,7 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     txtOrvana->setObjectName(QStringLiteral("txtOrvana"));
     txtOrvana->setAccessibleName(QStringLiteral("Orvani text"));
     txtOrvana->setAccessibleDescription(QStringLiteral("The chosen entry in Orvani"));
-    txtOrvana->setGeometry(twipsRect(1680, 4320, 3735, 375));
+    txtOrvana->setGeometry(form1layout::kOrvaniBox);
     txtOrvana->setFont(tahomaFont(12));
     setControlColours(txtOrvana, Qt::black, Qt::red);
     txtOrvana->raise();
@@ -166,7 +166,7 @@ void Form1::buildMenu()
     // slightly smaller size keeps all eight items on the bar at once.
     QFont font = tahomaFont(8.25);
     bar->setFont(font);
-    while (bar->sizeHint().width() > twips(7245) && font.pointSizeF() > 6.5) {
+    while (bar->sizeHint().width() > form1layout::kClientArea.width() && font.pointSizeF() > 6.5) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
         bar->setFont(font);
     }
