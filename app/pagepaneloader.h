@@ -18,12 +18,6 @@ public:
     explicit PagePaneLoader(const QString &folder);
     ~PagePaneLoader();
 
-    // Before the QApplication is made.
-    static void prepareProcess();
-    // Readies the widget the pane will be made in, before the window it
-    // belongs to has its native window, for the pane to join it later.
-    static void prepareHost(QWidget *host);
-
     // Starts loading the module; later calls do nothing.
     void preload();
     // A new pane, or nullptr when the module or the engine cannot be loaded.

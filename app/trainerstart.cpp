@@ -9,10 +9,19 @@
 
 void TrainerStart::prepareProcess()
 {
-    // Keep the GL stack from writing shader caches: the program writes no file.
-    qputenv("MESA_SHADER_CACHE_DISABLE", "true");
-    qputenv("QT_DISABLE_SHADER_DISK_CACHE", "1");
-    PagePaneLoader::prepareProcess();
+    // Set while the process has one thread: the environment is not safe to
+    // change once others run.
+    //
+    // The page pane draws in software and nothing else in the program uses
+    // OpenGL, so Qt need not load the system's OpenGL driver, which the web
+    // engine's start would otherwise have it do (asking whether OpenGL works
+    // across threads): that costs a tenth of a second and memory at every
+    // start, and a broken driver cannot get in the way.
+    qputenv("QT_XCB_GL_INTEGRATION", "none");
+    // On Linux the web engine shows its pages to screen readers only when
+    // this is set before it starts; even then it builds their accessible tree
+    // only while an assistive technology is listening.
+    qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
 }
 
 void TrainerStart::setUpApplication(QApplication &application)
@@ -29,8 +38,6 @@ TrainerStart::TrainerStart(Platform &platform, const QString &applicationFolder)
     : m_loader(applicationFolder)
     , m_pane(new DeferredPagePane([this](QWidget *parent) { return m_loader.create(parent); }))
 {
-    // Before the window exists: it gets its native window as it is built.
-    PagePaneLoader::prepareHost(m_pane);
     m_window = new Form1(platform, m_pane);
 }
 

@@ -19,6 +19,7 @@ class tst_RealProgram : public QObject
     Q_OBJECT
 private slots:
     void tourFromAFreshHome();
+    void pagesShowWithoutOpenGL();
 };
 
 namespace {
@@ -176,6 +177,29 @@ void tst_RealProgram::tourFromAFreshHome()
     QVERIFY2(written.isEmpty(), qPrintable("written: " + QStringList(written.values()).join(", ")));
     bus.terminate();
     QVERIFY(bus.waitForFinished(5000));
+}
+
+// Where OpenGL cannot be had (a virtual machine, a remote desktop, a broken
+// driver: here no driver can be loaded), the page pane still shows pages.
+void tst_RealProgram::pagesShowWithoutOpenGL()
+{
+    QTemporaryDir root;
+    const QString app = root.filePath("app");
+    QCOMPARE(QProcess::execute("cp", {"-a", qEnvironmentVariable("ORVANI_APP_DIR"), app}), 0);
+    QVERIFY(intro::write(app, root.filePath("elsewhere")));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LIBGL_DRIVERS_PATH", root.filePath("no-drivers"));
+    environment.insert("__EGL_VENDOR_LIBRARY_FILENAMES", root.filePath("no-drivers/none.json"));
+
+    QProcess trainer;
+    trainer.setProcessEnvironment(environment);
+    trainer.setWorkingDirectory(root.filePath("elsewhere"));
+    trainer.setProcessChannelMode(QProcess::ForwardedChannels);
+    trainer.start(app + "/orvani-parlevo", {});
+    QVERIFY(intro::shownFromOwnFolder());
+    QVERIFY(closeWindow(kMainWindow, 10000));
+    QTRY_COMPARE_WITH_TIMEOUT(trainer.state(), QProcess::NotRunning, 15000);
+    QCOMPARE(trainer.exitCode(), 0);
 }
 
 QTEST_MAIN(tst_RealProgram)

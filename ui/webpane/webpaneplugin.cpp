@@ -2,11 +2,15 @@
 
 #include "webpagepane.h"
 
+#include <QQuickWindow>
+
 PagePane *WebPanePlugin::createPagePane(QWidget *parent)
 {
-    // On Linux the engine shows its pages to screen readers only when this
-    // is set before it starts; even then it builds their accessible tree
-    // only while an assistive technology is listening.
-    qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+    // The engine's view draws through Qt Quick; its software adaptation
+    // draws with the raster paint engine, as the window's widgets do, so the
+    // window needs no OpenGL: it shows at once, keeps its one native window
+    // when the view joins it, and pages show where OpenGL is broken or
+    // missing. Asked for before the first Qt Quick window exists.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     return new WebPagePane(parent);
 }
