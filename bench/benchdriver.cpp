@@ -2,9 +2,9 @@
 
 #include "benchreport.h"
 #include "eventreporter.h"
+#include "form1layout.h"
 #include "screenwatcher.h"
 #include "statistics.h"
-#include "twips.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,15 +19,18 @@ namespace {
 constexpr int kChildTimeoutMs = 180000;
 // Lets the previous run's helper processes end before the next one starts.
 constexpr int kPauseBetweenRunsMs = 700;
-// Where each program's pixels are watched: the trainer's page pane and
-// controls as the window lays them out, the same page region in the
-// baseline's view, which is the page pane's size.
-// The trainer's client area is 7245 x 5355 twips, its page pane at 120, 120,
-// 6975 x 4695; the region watched lies 480 twips inside the page's edges and
-// above the Orvani text box.
-const ScreenWatcher::Regions kTrainerRegions{twips(5355), twipsRect(0, 4815, 7245, 540),
-                                             twipsRect(600, 600, 5775, 3000)};
-const ScreenWatcher::Regions kBaselineRegions{twips(4695), QRect(), twipsRect(480, 480, 5775, 3000)};
+// Where each program's pixels are watched: in the trainer, the strip of the
+// controls below its page pane and a region of the page inside its edges and
+// above the Orvani text box; the same page region in the baselines' view,
+// which is the page pane's size.
+using form1layout::kClientArea;
+using form1layout::kPagePane;
+const QRect kPageRegion(32, 32, kPagePane.width() - 80, form1layout::kOrvaniBox.top() - kPagePane.top() - 80);
+const ScreenWatcher::Regions kTrainerRegions{
+    kClientArea.height(),
+    QRect(0, kPagePane.bottom() + 1, kClientArea.width(), kClientArea.height() - kPagePane.bottom() - 1),
+    kPageRegion.translated(kPagePane.topLeft())};
+const ScreenWatcher::Regions kBaselineRegions{kPagePane.height(), QRect(), kPageRegion};
 // A start waits until the processors have been at most this busy over one
 // sample, for at most kQuietWaitMs; other programs running meanwhile (a
 // build, other tests) would otherwise decide the figures.
@@ -79,25 +82,20 @@ bool BenchDriver::waitForQuietMachine()
     return false;
 }
 
-BenchRun BenchDriver::runOnce(bool trainer, const QString &label)
+BenchRun BenchDriver::runOnce(Program program, const QString &label)
 {
     const bool busy = !waitForQuietMachine();
     QProcess child;
     child.setStandardErrorFile(m_settings.logPath, QIODevice::Append);
-    if (!trainer) {
-        // The trainer writes no file, shader caches included, and so compiles
-        // its shaders afresh at every start; the baseline is held to the same.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("MESA_SHADER_CACHE_DISABLE"), QStringLiteral("true"));
-        environment.insert(QStringLiteral("QT_DISABLE_SHADER_DISK_CACHE"), QStringLiteral("1"));
-        child.setProcessEnvironment(environment);
-    }
-    const QString program = trainer ? m_settings.trainerProgram : m_settings.baselineProgram;
+    const bool trainer = program == Program::Trainer;
+    const QString executable = trainer ? m_settings.trainerProgram : m_settings.baselineProgram;
     QStringList arguments{QStringLiteral("--application-folder"), m_settings.applicationFolder};
     if (trainer)
         arguments << QStringLiteral("--mode") << QStringLiteral("trainer");
+    if (program == Program::SoftwareView)
+        arguments << QStringLiteral("--software");
     const std::int64_t startNs = EventReporter::nowNs();
-    child.start(program, arguments << QStringLiteral("--start-ns") << QString::number(startNs));
+    child.start(executable, arguments << QStringLiteral("--start-ns") << QString::number(startNs));
     child.waitForStarted();
     ScreenWatcher watcher(child.processId(), trainer ? kTrainerRegions : kBaselineRegions);
     const bool finished = child.waitForFinished(kChildTimeoutMs);
@@ -113,7 +111,7 @@ BenchRun BenchDriver::runOnce(bool trainer, const QString &label)
     if (events.open(QIODevice::Append)) {
         for (const QByteArray &line : std::as_const(lines)) {
             QJsonObject o = QJsonDocument::fromJson(line).object();
-            o.insert("program", trainer ? "trainer" : "baseline");
+            o.insert("program", programName(program));
             o.insert("run", label);
             events.write(QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n');
         }
@@ -121,10 +119,10 @@ BenchRun BenchDriver::runOnce(bool trainer, const QString &label)
     BenchRun run = BenchRun::read(lines, timeline, startNs);
     run.busyMachine = busy;
     if (!finished)
-        run.error = QStringLiteral("%1 did not finish: %2").arg(program, child.errorString());
+        run.error = QStringLiteral("%1 did not finish: %2").arg(executable, child.errorString());
     run.ok = run.ok && finished && child.exitCode() == 0;
     if (!run.ok && run.error.isEmpty())
-        run.error = QStringLiteral("%1 ended with code %2 before finishing").arg(program).arg(child.exitCode());
+        run.error = QStringLiteral("%1 ended with code %2 before finishing").arg(executable).arg(child.exitCode());
     QThread::msleep(kPauseBetweenRunsMs);
     return run;
 }
@@ -133,41 +131,35 @@ int BenchDriver::run()
 {
     QFile::remove(m_settings.logPath);
     QFile::remove(m_settings.eventsPath);
-    print(QStringLiteral("Trainer:  %1\nBaseline: %2\nPages:    %3/HTML\n%4 cold starts of each, "
-                         "alternating, after one warm-up start of each\n\n")
+    print(QStringLiteral("Trainer:   %1\nBaselines: %2, and with --software\nPages:     %3/HTML\n%4 cold starts of "
+                         "each, in turn, after one warm-up start of each\n\n")
               .arg(m_settings.trainerProgram, m_settings.baselineProgram, m_settings.applicationFolder)
               .arg(m_settings.runs));
+    const auto line = [](const BenchRun &r) {
+        return QStringLiteral("frame %1, page %2, turns %3 ms, %4 window(s), %5 MiB unshared")
+            .arg(QString::number(r.screen.completeFrameMs, 'f', 0), QString::number(r.screen.pageOnScreenMs, 'f', 0),
+                 QString::number(median(r.screen.turnMs), 'f', 1), QString::number(r.screen.windows),
+                 QString::number(r.privateIntroMiB, 'f', 0));
+    };
     for (int i = -1; i < m_settings.runs; ++i) {
-        const bool trainerFirst = i % 2 == 0;
-        BenchRun runs[2];
-        for (int k = 0; k < 2; ++k) {
-            const bool trainer = (k == 0) == trainerFirst;
-            const QString label = i < 0 ? QStringLiteral("warm-up") : QString::number(i + 1);
-            BenchRun run = runOnce(trainer, label);
+        const QString label = i < 0 ? QStringLiteral("warm-up") : QString::number(i + 1);
+        // Each program goes first, second and third in turn.
+        for (std::size_t k = 0; k < kPrograms; ++k) {
+            const auto program = Program((std::size_t(i + 1) + k) % kPrograms);
+            BenchRun run = runOnce(program, label);
             m_busyStarts += run.busyMachine;
             if (!run.ok) {
                 print(QStringLiteral("%1 run failed: %2 (see %3)\n")
-                          .arg(trainer ? "trainer" : "baseline", run.error, m_settings.logPath));
+                          .arg(QLatin1String(programName(program)), run.error, m_settings.logPath));
                 return 1;
             }
-            runs[trainer ? 0 : 1] = run;
+            print(QStringLiteral("%1 %2 %3\n").arg(label, -8).arg(QLatin1String(programName(program)), -14).arg(line(run)));
+            if (i >= 0)
+                m_runs[std::size_t(program)] << run;
         }
-        auto line = [](const BenchRun &r) {
-            return QStringLiteral("frame %1, page %2, turns %3 ms, %4 window(s), %5 MiB")
-                .arg(QString::number(r.screen.completeFrameMs, 'f', 0), QString::number(r.screen.pageOnScreenMs, 'f', 0),
-                     QString::number(median(r.screen.turnMs), 'f', 1), QString::number(r.screen.windows),
-                     QString::number(r.pssEntriesMiB, 'f', 0));
-        };
-        print(QStringLiteral("%1  trainer: %2   baseline: %3\n")
-                  .arg(i < 0 ? QStringLiteral("warm-up") : QStringLiteral("run %1 ").arg(i + 1), -7)
-                  .arg(line(runs[0]), line(runs[1])));
-        if (i < 0)
-            continue;
-        m_trainerRuns << runs[0];
-        m_baselineRuns << runs[1];
     }
 
-    const QJsonObject json = benchReport(m_trainerRuns, m_baselineRuns, m_busyStarts);
+    const QJsonObject json = benchReport(m_runs, m_busyStarts);
     QFile file(m_settings.jsonPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(json).toJson()) < 0) {
         print(QStringLiteral("\nCannot write %1\n").arg(m_settings.jsonPath));

@@ -5,34 +5,35 @@
 #include <QList>
 #include <QString>
 
-// Starts the trainer and the baseline program again and again, alternating,
-// each from cold, watches their windows on screen and collects what they
-// report of themselves, and prints and saves medians and the ratios
-// trainer / baseline.
+#include <array>
+
+// Starts the trainer and the two baselines again and again, in turn, each
+// from cold, watches their windows on screen and collects what they report
+// of themselves, and prints and saves medians and the ratios to the
+// baselines.
 class BenchDriver
 {
 public:
     struct Settings {
         QString trainerProgram;  // started with --mode trainer
-        QString baselineProgram;
+        QString baselineProgram; // the bare view; with --software, drawn in software
         QString applicationFolder;
         QString jsonPath;
         QString logPath;         // the children's standard error
         QString eventsPath;      // every event the children reported, as JSON lines
-        int runs = 7;
+        int runs = 9;
     };
 
     explicit BenchDriver(Settings settings);
     int run();
 
 private:
-    BenchRun runOnce(bool trainer, const QString &label);
+    BenchRun runOnce(Program program, const QString &label);
     // Waits, up to a limit, until other programs leave the processors idle;
     // false when they did not.
     static bool waitForQuietMachine();
 
     Settings m_settings;
-    QList<BenchRun> m_trainerRuns;
-    QList<BenchRun> m_baselineRuns;
+    std::array<QList<BenchRun>, kPrograms> m_runs;
     int m_busyStarts = 0;
 };

@@ -12,6 +12,7 @@ struct BenchOptions {
     std::int64_t startNs = 0;  // the parent's steady clock when it started this process
     int runs = 9;
     QString jsonPath;
+    bool software = false;     // the baseline drawn in Qt Quick's software adaptation
     bool valid = true;
 
     static BenchOptions parse(int argc, char **argv)
@@ -20,7 +21,9 @@ struct BenchOptions {
         for (int i = 1; i < argc; ++i) {
             const char *value = i + 1 < argc ? argv[i + 1] : nullptr;
             auto is = [&](const char *name) { return std::strcmp(argv[i], name) == 0 && value && ++i; };
-            if (is("--mode"))
+            if (std::strcmp(argv[i], "--software") == 0)
+                options.software = true;
+            else if (is("--mode"))
                 options.mode = QString::fromLocal8Bit(value);
             else if (is("--application-folder"))
                 options.applicationFolder = QString::fromLocal8Bit(value);

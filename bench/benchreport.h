@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QList>
 
-// Prints the medians of the trainer's and the baseline's starts, their
-// ratios and the goals, and gives them back as JSON, with every start.
-QJsonObject benchReport(const QList<BenchRun> &trainer, const QList<BenchRun> &baseline, int busyStarts);
+#include <array>
+
+// Prints the medians of each program's starts, the trainer's ratios to the
+// two baselines and the goals, and gives them back as JSON, with every start.
+QJsonObject benchReport(const std::array<QList<BenchRun>, kPrograms> &runs, int busyStarts);

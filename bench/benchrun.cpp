@@ -1,20 +1,13 @@
 #include "benchrun.h"
 
-#include "entrytable.h"
-
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include <cmath>
 
 BenchRun BenchRun::read(const QList<QByteArray> &eventLines, const ScreenWatcher::Timeline &timeline,
                         std::int64_t startNs)
 {
     BenchRun run;
-    run.loadMs = QList<double>(qsizetype(orvani::kEntries.size()), std::nan(""));
     TourMoments moments;
-    bool painted = false;
-    bool introLoaded = false;
     bool done = false;
     double lastPickMs = -1;
     // A turn lasts from its pick until the tour's next step.
@@ -27,12 +20,7 @@ BenchRun BenchRun::read(const QList<QByteArray> &eventLines, const ScreenWatcher
         const QJsonObject o = QJsonDocument::fromJson(line).object();
         const QString event = o.value("event").toString();
         const double atMs = o.value("atMs").toDouble();
-        if (event == "firstPaint" && !painted) {
-            painted = true;
-            run.firstPaintMs = o.value("ms").toDouble();
-        } else if (event == "introLoaded") {
-            introLoaded = true;
-            run.introLoadedMs = o.value("ms").toDouble();
+        if (event == "introLoaded") {
             run.failedPages += !o.value("ok").toBool();
         } else if (event == "group" || event == "toured") {
             if (moments.introEndMs == 0)
@@ -41,11 +29,7 @@ BenchRun BenchRun::read(const QList<QByteArray> &eventLines, const ScreenWatcher
         } else if (event == "entry") {
             endTurn(atMs);
             lastPickMs = atMs;
-            const int index = o.value("index").toInt();
-            if (o.value("ok").toBool() && index >= 0 && index < run.loadMs.size())
-                run.loadMs[index] = o.value("ms").toDouble();
-            else
-                ++run.failedPages;
+            run.failedPages += !o.value("ok").toBool();
         } else if (event == "memory") {
             const bool intro = o.value("stage").toString() == "intro";
             (intro ? run.pssIntroMiB : run.pssEntriesMiB) = o.value("pssKiB").toDouble() / 1024;
@@ -57,8 +41,10 @@ BenchRun BenchRun::read(const QList<QByteArray> &eventLines, const ScreenWatcher
         }
     }
     run.screen = readScreen(timeline, startNs, moments);
-    run.ok = done && painted && introLoaded && timeline.connected;
+    run.ok = done && run.failedPages == 0 && timeline.connected;
     if (!timeline.connected)
         run.error = QStringLiteral("no X display to watch");
+    else if (done && run.failedPages)
+        run.error = QStringLiteral("%1 pages did not load").arg(run.failedPages);
     return run;
 }

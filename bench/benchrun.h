@@ -6,16 +6,27 @@
 #include <QList>
 #include <QString>
 
-// One cold start of a measured program: what reached the screen and, as a
-// breakdown, what the program reported of its own events.
+// The programs measured: the trainer, a bare web view as the stack gives it,
+// and the same view drawn in Qt Quick's software adaptation.
+enum class Program { Trainer, BareView, SoftwareView };
+inline constexpr std::size_t kPrograms = 3;
+inline const char *programName(Program program)
+{
+    switch (program) {
+    case Program::Trainer: return "trainer";
+    case Program::BareView: return "bare view";
+    case Program::SoftwareView: return "software view";
+    }
+    return "";
+}
+
+// One cold start of a measured program: what reached the screen, and the
+// memory of its processes.
 struct BenchRun {
     bool ok = false;
     QString error;
     bool busyMachine = false;
     ScreenFigures screen;
-    double firstPaintMs = 0;  // the program's first paint event
-    double introLoadedMs = 0; // the intro page's loadFinished
-    QList<double> loadMs;     // per entry: from the pick to loadFinished(true)
     int failedPages = 0;
     double pssIntroMiB = 0;
     double pssEntriesMiB = 0;

@@ -15,6 +15,7 @@
 #include "wordgroups.h"
 
 #include <QAction>
+#include <QWindow>
 #include <QApplication>
 #include <QFileInfo>
 
@@ -53,12 +54,15 @@ int runTrainer(const BenchOptions &options, char *program)
         emit list->activated(index);
     };
     PageTour tour(reporter, steps);
-    tour.watchFirstPaint(form);
     QObject::connect(pane, &DeferredPagePane::realPaneReady, &tour, [&tour, pane, &reporter] {
         reporter.mark("realPane");
         tour.attachView(pane->realPane()->widget());
     });
 
+    QObject::connect(&application, &QGuiApplication::focusWindowChanged, &tour, [&reporter](QWindow *window) {
+        if (window)
+            reporter.mark("active");
+    });
     start.show();
     reporter.mark("shown");
     return application.exec();

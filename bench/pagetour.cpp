@@ -6,9 +6,7 @@
 #include "wordgroups.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QJsonArray>
-#include <QWidget>
 
 #include <limits>
 #include <memory>
@@ -46,25 +44,6 @@ PageTour::PageTour(const EventReporter &reporter, Steps steps, QObject *parent)
     m_watchdog.start();
 }
 
-void PageTour::watchFirstPaint(QWidget *window)
-{
-    m_window = window;
-    qApp->installEventFilter(this);
-}
-
-bool PageTour::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Paint && m_window) {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() == m_window) {
-            m_reporter.report(QStringLiteral("firstPaint"), {{"ms", m_reporter.sinceStart()}});
-            qApp->removeEventFilter(this);
-            m_window = nullptr;
-        }
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 void PageTour::attachView(QObject *view)
 {
     // By name: the trainer's own executable does not link the web engine.
@@ -86,12 +65,11 @@ void PageTour::expectLoad(Stage stage)
 
 void PageTour::onLoadFinished(bool ok)
 {
-    const double entryMs = double(EventReporter::nowNs() - m_selectedAtNs) / 1e6;
     const Stage stage = std::exchange(m_stage, Stage::Idle);
     m_watchdog.stop();
     switch (stage) {
     case Stage::Intro:
-        m_reporter.report(QStringLiteral("introLoaded"), {{"ms", m_reporter.sinceStart()}, {"ok", ok}});
+        m_reporter.report(QStringLiteral("introLoaded"), {{"ok", ok}});
         measureMemory(QStringLiteral("intro"), [this] { nextEntry(); });
         break;
     case Stage::Group:
@@ -102,7 +80,6 @@ void PageTour::onLoadFinished(bool ok)
                           {{"index", qint64(m_index)},
                            {"english", toQString(kEntries[m_index].english)},
                            {"atMs", m_reporter.msAt(m_selectedAtNs)},
-                           {"ms", entryMs},
                            {"ok", ok}});
         ++m_index;
         QTimer::singleShot(kPauseBetweenEntriesMs, this, &PageTour::nextEntry);

@@ -1,14 +1,12 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 
 #include <cstdint>
 #include <functional>
 
 class EventReporter;
-class QWidget;
 namespace orvani {
 struct Entry;
 struct WordGroup;
@@ -16,10 +14,10 @@ struct WordGroup;
 
 // Takes a program that shows its pages in one web view from its intro page
 // through the page of every phrasebook entry, in the table's order, and
-// reports: the window's first paint, the intro's loadFinished, the time from
-// selecting each entry to its page's loadFinished, and the memory of the
-// process tree once the intro and once every entry has been shown. Then it
-// ends the program.
+// reports when it picks each entry and moves on (the screen tells how soon
+// each page showed), whether each page loaded, and the memory of the process
+// tree once the intro and once every entry has been shown. Then it ends the
+// program.
 class PageTour : public QObject
 {
     Q_OBJECT
@@ -28,22 +26,18 @@ public:
         // Opens a word group as its menu item does; the tour waits for the
         // group's page when it has one. Not timed.
         std::function<void(const orvani::WordGroup &)> openGroup;
-        // Selects an entry as the user would; timed up to its page's load.
+        // Selects an entry as the user would; the tour moves on once its
+        // page has loaded and a short pause has passed.
         std::function<void(const orvani::Entry &)> select;
     };
 
     PageTour(const EventReporter &reporter, Steps steps, QObject *parent = nullptr);
 
-    // Reports the first paint event of `window` or of any widget in it.
-    void watchFirstPaint(QWidget *window);
     // The view whose loadFinished(bool) the tour follows; the first load it
     // sees is the intro page's.
     void attachView(QObject *view);
     // Ends the program with `code` after reporting `what` went wrong.
     void fail(const QString &what, int code = 2);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void onLoadFinished(bool ok);
@@ -59,7 +53,6 @@ private:
 
     const EventReporter &m_reporter;
     Steps m_steps;
-    QPointer<QWidget> m_window;
     QTimer m_watchdog;
     Stage m_stage = Stage::Intro;
     std::size_t m_index = 0;

@@ -52,6 +52,9 @@ ScreenFigures readScreen(const ScreenWatcher::Timeline &timeline, std::int64_t s
         if (shownInLastSecond && changes[i].chrome)
             finalChrome.insert(changes[i].chrome);
     }
+    for (qsizetype i = 0; i < changes.size() && changes[i].ns < introEnd; ++i)
+        if (i == 0 || changes[i].chrome != changes[i - 1].chrome)
+            figures.chromeChangesMs << ms(changes[i].ns);
     auto complete = std::find_if(changes.begin(), changes.end(),
                                  [&](const Change &change) { return finalChrome.contains(change.chrome); });
     figures.completeFrameMs = complete == changes.end() ? none : ms(complete->ns);

@@ -13,6 +13,7 @@ struct ScreenFigures {
     double completeFrameMs = 0; // the chrome first showed its settled pixels
     double pageOnScreenMs = 0;  // the first page's region reached its settled pixels
     QList<double> turnMs;       // per turn: from the pick to its page's settled pixels
+    QList<double> chromeChangesMs; // every change of the chrome up to the end of the first page
     int windows = 0;            // native windows the start used
     bool inTaskbar = false;     // a window of the process ever wanted a task-bar button
 };
