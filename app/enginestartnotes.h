@@ -6,7 +6,8 @@
 // warnings that are no news here, and in Qt 6.4 its start-up report would
 // read the context that is not there. This keeps both quiet: the two notes
 // become debug lines of orvani.pane, every other message passes unchanged.
-// Call it once, on the main thread, before the engine's module is loaded.
+// Call it on the main thread before the engine's module is loaded; later
+// calls do nothing.
 //
 // It relies on the texts of the two notes and on the report's category
 // (qt.webenginecontext); a Qt that changes them shows its notes again, and

@@ -1,13 +1,16 @@
 #include "pagepaneloader.h"
 
 #include "enginestartnotes.h"
+#include "logging.h"
 #include "pagepanefactory.h"
 
-#include <QCoreApplication>
+#include <QFileInfo>
 
 PagePaneLoader::PagePaneLoader(const QString &folder)
-    : m_module(folder + QStringLiteral("/orvani-webpane"))
+    : m_path(QFileInfo(folder + QStringLiteral("/orvani-webpane")).absoluteFilePath())
+    , m_module(m_path)
 {
+    quietenEngineStartNotes();
 }
 
 PagePaneLoader::~PagePaneLoader()
@@ -20,8 +23,10 @@ void PagePaneLoader::preload()
     // While the worker runs, only it touches the module.
     if (m_moduleLoader.joinable() || m_module.isLoaded())
         return;
-    quietenEngineStartNotes();
-    m_moduleLoader = std::thread([this] { m_module.load(); }); // failure: a null instance
+    m_moduleLoader = std::thread([this] {
+        m_module.load(); // a failure shows as a null instance
+        m_ready = true;
+    });
 }
 
 void PagePaneLoader::waitForModule()
@@ -34,5 +39,10 @@ PagePane *PagePaneLoader::create(QWidget *parent)
 {
     waitForModule();
     auto *factory = qobject_cast<PagePaneFactory *>(m_module.instance());
-    return factory ? factory->createPagePane(parent) : nullptr;
+    if (!factory) {
+        qCWarning(lcPane, "the web page pane cannot be loaded from %s: %s", qUtf8Printable(m_path),
+                  qUtf8Printable(m_module.errorString()));
+        return nullptr;
+    }
+    return factory->createPagePane(parent);
 }

@@ -3,6 +3,7 @@
 #include <QPluginLoader>
 #include <QString>
 
+#include <atomic>
 #include <thread>
 
 class PagePane;
@@ -20,12 +21,17 @@ public:
 
     // Starts loading the module; later calls do nothing.
     void preload();
-    // A new pane, or nullptr when the module or the engine cannot be loaded.
+    // Whether preload() has finished loading the module, or failed to.
+    bool isReady() const { return m_ready; }
+    // A new pane, or nullptr, with a warning saying why, when the module or
+    // the engine cannot be loaded.
     PagePane *create(QWidget *parent);
 
 private:
     void waitForModule();
 
+    QString m_path;
     QPluginLoader m_module;
     std::thread m_moduleLoader;
+    std::atomic<bool> m_ready{false};
 };

@@ -1,5 +1,6 @@
 #include "deferredpagepane.h"
 #include "fakeplatform.h"
+#include "platform.h"
 #include "form1.h"
 #include "frnabout.h"
 #include "recordingpane.h"
@@ -132,18 +133,31 @@ private slots:
         QCOMPARE(m_form->CmbEnglish->count(), 13);
     }
 
-    // A factory that yields nothing or throws leaves the plain pane.
+    // A factory that yields nothing or throws leaves the plain pane, with a
+    // warning. An address no pane could open fails at once; a page asked for
+    // meanwhile shows in the plain pane once it is there.
     void deferredPaneFallsBack()
     {
+        QTemporaryDir folder;
+        QFile page(folder.filePath("intro.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly) && page.write("<h1>Welcome, plainly</h1>") > 0);
+        page.close();
         for (bool throws : {false, true}) {
             DeferredPagePane pane([throws](QWidget *) -> PagePane * {
                 if (throws)
                     throw std::runtime_error("no engine");
                 return nullptr;
             });
+            QVERIFY_THROWS_EXCEPTION(PlatformError, pane.Navigate("HTML/intro.html"));
+            pane.Navigate(page.fileName());
+            if (throws)
+                QTest::ignoreMessage(QtWarningMsg, "the web page pane failed: no engine");
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("the plain page pane stands in"));
             QSignalSpy ready(&pane, &DeferredPagePane::realPaneReady);
             pane.show();
-            QVERIFY(ready.wait() && dynamic_cast<TextBrowserPane *>(pane.realPane()));
+            QVERIFY(ready.wait());
+            auto *plain = dynamic_cast<TextBrowserPane *>(pane.realPane());
+            QVERIFY(plain && plain->toPlainText() == "Welcome, plainly");
         }
     }
 };

@@ -168,6 +168,10 @@ private slots:
         QFETCH(bool, visible);
         trigger(group);
         if (failing)
+            QTest::ignoreMessage(QtWarningMsg, "CmbEnglish_Click: navigation failed; the not-found page instead");
+        if (failing == 2)
+            QTest::ignoreMessage(QtWarningMsg, "the not-found page stopped: navigation failed");
+        if (failing)
             m_pane->failWhen = [this, failing](const QString &page) {
                 const bool fails = failing == 2 || !page.endsWith("/not.htm");
                 if (fails)
@@ -181,16 +185,19 @@ private slots:
     }
 
     // A step that fails, whatever it throws, ends its handler and goes no
-    // further; the steps before it keep their effect. At start-up too.
+    // further; the steps before it keep their effect, and a warning names the
+    // handler and the failure. At start-up too.
     void failureEndsItsHandler()
     {
         m_platform.folderFails = true;
+        QTest::ignoreMessage(QtWarningMsg, "mnuSyntax_Click stopped: no folder");
         trigger("mnuSyntax");
         QCOMPARE(steps(), "hide");
         QCOMPARE(m_form->CmbEnglish->currentText(), "Buffalo");
         m_platform.folderFails = false;
         auto *throwing = new RecordingPane;
         throwing->onNavigate = [](const QString &) { throw 42; }; // not even a standard exception
+        QTest::ignoreMessage(QtWarningMsg, "Form_Load stopped: a failure that says nothing of itself");
         Form1 started(m_platform, throwing);
         QCOMPARE(started.CmbEnglish->currentText(), kPrompt);
     }
@@ -202,8 +209,10 @@ private slots:
         trigger("mnuStory");
         trigger("mnuStory");
         m_platform.startFails = true;
+        QTest::ignoreMessage(QtWarningMsg, "mnuStory_Click: the screen saver did not start: cannot start");
         trigger("mnuStory");
         m_platform.folderFails = true;
+        QTest::ignoreMessage(QtWarningMsg, "mnuStory_Click: the screen saver did not start: no folder");
         trigger("mnuStory");
         QCOMPARE(m_platform.started, QStringList(2, "/trainer/HTML//ss.exe"));
         QCOMPARE(m_platform.messages, QStringList(2, "Error reading file.. Please contact software "

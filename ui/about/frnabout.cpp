@@ -120,8 +120,8 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
                        "not exist."),
         Weight::Regular, left);
 
-    connect(image1, &ClickableLabel::clicked, this, guarded(this, &frnAbout::Image1_Click));
-    connect(label9, &ClickableLabel::clicked, this, guarded(this, &frnAbout::Label9_Click));
+    connect(image1, &ClickableLabel::clicked, this, guarded(this, &frnAbout::Image1_Click, "Image1_Click"));
+    connect(label9, &ClickableLabel::clicked, this, guarded(this, &frnAbout::Label9_Click, "Label9_Click"));
 
     // The window itself has the keyboard when it opens: nothing is marked
     // until Tab reaches the picture, then the link.

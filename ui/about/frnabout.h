@@ -14,8 +14,8 @@ class frnAbout : public QWidget
 public:
     explicit frnAbout(Platform &platform, QWidget *parent = nullptr);
 
-    // Both open the maker's web site and close the window. When there is
-    // no opener to call, PlatformError leaves them and the window stays.
+    // Both open the maker's web site and close the window. A failure that
+    // leaves them (an exception) leaves the window open.
     void Image1_Click();
     void Label9_Click();
 

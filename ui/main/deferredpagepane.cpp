@@ -2,6 +2,7 @@
 
 #include "accessiblerole.h"
 #include "handlerguard.h"
+#include "localpageurl.h"
 #include "textbrowserpane.h"
 
 #include <QPainter>
@@ -20,9 +21,10 @@ DeferredPagePane::DeferredPagePane(Factory factory, QWidget *parent)
 void DeferredPagePane::Navigate(const QString &address)
 {
     if (m_real)
-        m_real->Navigate(address);
-    else
-        m_pending.append(address);
+        return m_real->Navigate(address);
+    // An address no pane can open fails now, as it would with the real pane.
+    localPageUrl(address);
+    m_pending.append(address);
 }
 
 void DeferredPagePane::paintEvent(QPaintEvent *)
@@ -46,15 +48,27 @@ void DeferredPagePane::resizeEvent(QResizeEvent *)
 
 void DeferredPagePane::createRealPane()
 {
-    runGuarded([this] { m_real = m_factory(this); });
-    if (!m_real)
+    try {
+        m_real = m_factory(this);
+    } catch (...) {
+        qCWarning(lcPane, "the web page pane failed: %s", whatFailed());
+    }
+    if (!m_real) {
+        qCWarning(lcPane, "the plain page pane stands in: pages show without their scripts, "
+                          "sounds and finer styles");
         m_real = new TextBrowserPane(this);
+    }
     QWidget *view = m_real->widget();
     view->setGeometry(rect());
     setFocusProxy(view);
     view->show();
     const QStringList pending = std::exchange(m_pending, {});
-    for (const QString &address : pending)
-        runGuarded([&] { m_real->Navigate(address); });
+    for (const QString &address : pending) {
+        try {
+            m_real->Navigate(address);
+        } catch (...) {
+            qCWarning(lcPane, "%s did not open: %s", qUtf8Printable(address), whatFailed());
+        }
+    }
     emit realPaneReady();
 }

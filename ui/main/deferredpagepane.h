@@ -9,9 +9,11 @@
 
 // Stands in for the page pane until the window has painted for the first
 // time, then has the real pane made and hands it the navigation requests
-// that came in meanwhile, in order. A factory that fails or yields nothing
-// leaves the plain text-browser pane in its place. Loading the web engine only then lets
-// the window appear at once.
+// that came in meanwhile, in order; loading the web engine only then lets
+// the window appear at once. A request for an address no pane can open
+// fails at once, as it does once the real pane is there. A factory that
+// fails or yields nothing leaves the plain text-browser pane in its place,
+// with a warning.
 class DeferredPagePane : public QWidget, public PagePane
 {
     Q_OBJECT

@@ -32,7 +32,7 @@ public:
     virtual void showMessage(const QString &text) = 0;
 
     // Hands a web address to the user's default browser without waiting. A
-    // browser that does not start goes unnoticed; throws PlatformError when
-    // there is no opener to call at all.
+    // browser that does not start is not the caller's concern: it leaves a
+    // warning and nothing else.
     virtual void openWebAddress(const QString &address) = 0;
 };

@@ -1,6 +1,7 @@
 #include "qtplatform.h"
 
 #include "applicationtitle.h"
+#include "logging.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -42,5 +43,6 @@ void QtPlatform::showMessage(const QString &text)
 
 void QtPlatform::openWebAddress(const QString &address)
 {
-    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+    if (!QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode)))
+        qCWarning(lcPlatform, "no web browser could be started for %s", qUtf8Printable(address));
 }
