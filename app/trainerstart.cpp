@@ -41,6 +41,21 @@ TrainerStart::TrainerStart(Platform &platform, const QString &applicationFolder)
     m_window = new Form1(platform, m_pane);
 }
 
+TrainerStart::~TrainerStart()
+{
+    delete m_window;
+}
+
+Form1 *TrainerStart::window() const
+{
+    return m_window;
+}
+
+DeferredPagePane *TrainerStart::pane() const
+{
+    return m_pane;
+}
+
 void TrainerStart::show()
 {
     // The web engine's module loads on a worker thread while the window shows

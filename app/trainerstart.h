@@ -2,6 +2,7 @@
 
 #include "pagepaneloader.h"
 
+#include <QPointer>
 #include <QString>
 
 class DeferredPagePane;
@@ -12,6 +13,12 @@ class QApplication;
 // The start of the trainer, the same for the program and its benchmark:
 // the process settings taken before the QApplication exists, the
 // application's names, and the main window with its page pane.
+//
+// The main window holds its controls and its page pane as Qt children and
+// destroys itself when it is closed (unloaded), About or not. A main window
+// still open when the start object goes (the program left its event loop
+// without closing it) goes with it, so the web engine's view never outlives
+// the application object: make the start object after the QApplication.
 class TrainerStart
 {
 public:
@@ -22,15 +29,19 @@ public:
     // The main window, built but not shown; its page pane comes from the
     // module in applicationFolder once the window has painted.
     TrainerStart(Platform &platform, const QString &applicationFolder);
+    ~TrainerStart();
+    TrainerStart(const TrainerStart &) = delete;
+    TrainerStart &operator=(const TrainerStart &) = delete;
 
-    Form1 *window() const { return m_window; }
-    DeferredPagePane *pane() const { return m_pane; }
+    // The main window and its page pane; nullptr once the window is closed.
+    Form1 *window() const;
+    DeferredPagePane *pane() const;
 
     // Starts readying the web engine and shows the window.
     void show();
 
 private:
     PagePaneLoader m_loader;
-    DeferredPagePane *m_pane;
-    Form1 *m_window = nullptr;
+    QPointer<DeferredPagePane> m_pane;
+    QPointer<Form1> m_window;
 };
