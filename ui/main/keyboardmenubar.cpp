@@ -40,6 +40,11 @@ void KeyboardMenuBar::enterKeyboardMode()
     // a menu at its first item, and a choice or Escape gives the keyboard
     // back to the control that had it. (A key event of Alt itself reports Alt
     // as toggled, so the press carries no modifier.)
+    //
+    // Relies on Qt's own workings, not on its API: QMenuBar has no public way
+    // into keyboard mode, so the two events go straight to the filter it
+    // keeps on the window for Alt. Should a later Qt change that filter,
+    // tst_accessibility's keyboardAlone fails at its F10 row.
     QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
     QMenuBar::eventFilter(window(), &press);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);

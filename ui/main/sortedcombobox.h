@@ -20,4 +20,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void stopPickOnLeavingTheField();
 };

@@ -3,6 +3,10 @@
 class QWidget;
 
 // Keeps a top-level window's button out of the desktop's task bar. Call
-// before the window is first shown; it holds for the native window made
-// then, so nothing may have Qt replace that window later.
+// before the window is first shown: on X11 it has Qt make the window's
+// native window there and then (winId()) and marks it, relying on Qt to keep
+// the mark when it maps the window, and on nothing having Qt replace that
+// native window later (a child that composes through OpenGL joining the
+// window would). screenreader.py's watch of the window manager's list fails
+// when either gives way.
 void keepOutOfTaskbar(QWidget *window);
