@@ -33,9 +33,9 @@ constexpr qreal kLineGap = 0.25; // between the lines, in English line heights
 
 } // namespace
 
-ScreenSaverWindow::ScreenSaverWindow(QWidget *parent)
+ScreenSaverWindow::ScreenSaverWindow(quint32 seed, QWidget *parent)
     : QWidget(parent)
-    , m_random(QRandomGenerator::global()->generate())
+    , m_random(seed)
 {
     for (const orvani::Entry &entry : orvani::kEntries) {
         if (entry.isPageOnly())

@@ -25,7 +25,10 @@ public:
         qreal opacity = 0;
     };
 
-    explicit ScreenSaverWindow(QWidget *parent = nullptr);
+    // `seed` decides which words come, where and when; each start takes a
+    // new one.
+    explicit ScreenSaverWindow(quint32 seed = QRandomGenerator::global()->generate(),
+                               QWidget *parent = nullptr);
 
     QList<ShownWord> shownWords() const;
 

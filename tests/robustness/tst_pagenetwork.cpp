@@ -1,3 +1,4 @@
+#include "form1layout.h"
 #include "pagepane.h"
 #include "pagepanefactory.h"
 
@@ -18,7 +19,7 @@ class tst_PageNetwork : public QObject
     QWebEngineView *createPane(QWidget &window, PagePane **pane)
     {
         *pane = m_factory->createPagePane(&window); // the window's child
-        window.resize(465, 313);
+        window.resize(form1layout::kPagePane.size());
         (*pane)->widget()->resize(window.size());
         window.show();
         return qobject_cast<QWebEngineView *>((*pane)->widget());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form1layout.h"
+
 #include <QtGui>
 #include <QtTest>
 
@@ -23,8 +25,8 @@ inline bool write(const QString &app, const QString &elsewhere)
     return page(app, kOwn) && page(elsewhere, kDecoy);
 }
 
-// Within 30 s a page pane's worth of kOwn (465 x 313 pixels: thousands of
-// every fourth pixel) is on screen, and no decoy.
+// Within 30 s most of a page pane's worth of kOwn (thousands of every
+// fourth pixel) is on screen, and no decoy.
 inline bool shownFromOwnFolder()
 {
     const auto pixelsOf = [](const char *colour) {
@@ -35,7 +37,8 @@ inline bool shownFromOwnFolder()
                 count += (screen.pixel(x, y) | 0xff000000) == QColor(colour).rgb();
         return count;
     };
-    return QTest::qWaitFor([&] { return pixelsOf(kOwn) > 5000; }, 30000) && pixelsOf(kDecoy) == 0;
+    const int pane = form1layout::kPagePane.width() * form1layout::kPagePane.height() / 16;
+    return QTest::qWaitFor([&] { return pixelsOf(kOwn) > pane / 2; }, 30000) && pixelsOf(kDecoy) == 0;
 }
 
 } // namespace intro

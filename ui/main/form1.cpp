@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "applicationtitle.h"
 #include "classicfonts.h"
 #include "controlcolours.h"
 #include "form1layout.h"
@@ -56,7 +57,7 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     , m_platform(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Orvani Parlevo v5.0"));
+    setWindowTitle(mainWindowCaption());
     QIcon icon;
     for (int size : {16, 32, 48, 256})
         icon.addFile(QStringLiteral(":/icons/orvani-parlevo-%1.png").arg(size), QSize(size, size));
@@ -107,12 +108,12 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     setTabOrder(CmbEnglish, txtOrvana);
 
     buildMenu();
-    connect(CmbEnglish, &QComboBox::activated, this, guarded(this, &Form1::CmbEnglish_Click));
+    connect(CmbEnglish, &QComboBox::activated, this, guarded(this, &Form1::CmbEnglish_Click, "CmbEnglish_Click"));
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     keepOutOfTaskbar(this);
 
-    runGuarded([this] { Form_Load(); });
+    runGuarded("Form_Load", [this] { Form_Load(); });
 
     adjustSize();
     setFixedSize(size()); // min = max: no window manager offers to maximise it
@@ -132,7 +133,7 @@ void Form1::addCommand(QWidget *menu, const QString &objectName, const QString &
 {
     auto *action = new QAction(caption, menu);
     action->setObjectName(objectName);
-    connect(action, &QAction::triggered, this, guarded(this, handler));
+    connect(action, &QAction::triggered, this, guarded(this, handler, objectName.toLatin1() + "_Click"));
     menu->addAction(action);
 }
 
@@ -239,6 +240,7 @@ void Form1::mnuStory_Click()
     try {
         m_platform.startProgram(address(tails::ScreenSaver));
     } catch (...) {
+        qCWarning(lcHandler, "mnuStory_Click: the screen saver did not start: %s", whatFailed());
         m_platform.showMessage(screenSaverErrorText());
     }
 }
@@ -283,7 +285,8 @@ void Form1::CmbEnglish_Click()
             txtOrvana->setText(toQString(entry->orvani));
         openPage(entry->pageTail, entry->hiding);
     } catch (...) {
-        // A failure of the not-found page itself is dropped.
-        runGuarded([this] { openPage(tails::NotFound, BoxHiding::Never); });
+        qCWarning(lcHandler, "CmbEnglish_Click: %s; the not-found page instead", whatFailed());
+        // A failure of the not-found page itself goes no further.
+        runGuarded("the not-found page", [this] { openPage(tails::NotFound, BoxHiding::Never); });
     }
 }
