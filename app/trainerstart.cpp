@@ -1,6 +1,7 @@
 #include "trainerstart.h"
 
 #include "applicationlifetime.h"
+#include "applicationtitle.h"
 #include "classicfonts.h"
 #include "deferredpagepane.h"
 #include "form1.h"
@@ -27,7 +28,7 @@ void TrainerStart::prepareProcess()
 void TrainerStart::setUpApplication(QApplication &application)
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Quillfen"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orvani Parlevo"));
+    QCoreApplication::setApplicationName(applicationTitle());
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVANI_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANI_APP_ID));
     registerClassicFonts();
