@@ -5,9 +5,9 @@
 // adaptation, the least this stack can do.
 #include "benchoptions.h"
 #include "eventreporter.h"
+#include "form1layout.h"
 #include "pageaddress.h"
 #include "pagetour.h"
-#include "form1layout.h"
 #include "u16.h"
 #include "wordgroups.h"
 

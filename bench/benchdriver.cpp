@@ -25,11 +25,12 @@ constexpr int kPauseBetweenRunsMs = 700;
 // which is the page pane's size.
 using form1layout::kClientArea;
 using form1layout::kPagePane;
-const QRect kPageRegion(32, 32, kPagePane.width() - 80, form1layout::kOrvaniBox.top() - kPagePane.top() - 80);
-const ScreenWatcher::Regions kTrainerRegions{
-    kClientArea.height(),
-    QRect(0, kPagePane.bottom() + 1, kClientArea.width(), kClientArea.height() - kPagePane.bottom() - 1),
-    kPageRegion.translated(kPagePane.topLeft())};
+const QRect kPageRegion(32, 32, kPagePane.width() - 80,
+                        form1layout::kOrvaniBox.top() - kPagePane.top() - 80);
+const ScreenWatcher::Regions kTrainerRegions{kClientArea.height(),
+                                             QRect(0, kPagePane.bottom() + 1, kClientArea.width(),
+                                                   kClientArea.height() - kPagePane.bottom() - 1),
+                                             kPageRegion.translated(kPagePane.topLeft())};
 const ScreenWatcher::Regions kBaselineRegions{kPagePane.height(), QRect(), kPageRegion};
 // A start waits until the processors have been at most this busy over one
 // sample, for at most kQuietWaitMs; other programs running meanwhile (a
@@ -65,8 +66,7 @@ void print(const QString &text)
 
 BenchDriver::BenchDriver(Settings settings)
     : m_settings(std::move(settings))
-{
-}
+{ }
 
 bool BenchDriver::waitForQuietMachine()
 {
@@ -76,7 +76,8 @@ bool BenchDriver::waitForQuietMachine()
         const auto [busy0, total0] = processorTimes();
         QThread::msleep(kQuietSampleMs);
         const auto [busy1, total1] = processorTimes();
-        if (total1 > total0 && double(busy1 - busy0) / double(total1 - total0) <= kQuietBusyFraction)
+        if (total1 > total0
+            && double(busy1 - busy0) / double(total1 - total0) <= kQuietBusyFraction)
             return true;
     }
     return false;
@@ -122,7 +123,9 @@ BenchRun BenchDriver::runOnce(Program program, const QString &label)
         run.error = QStringLiteral("%1 did not finish: %2").arg(executable, child.errorString());
     run.ok = run.ok && finished && child.exitCode() == 0;
     if (!run.ok && run.error.isEmpty())
-        run.error = QStringLiteral("%1 ended with code %2 before finishing").arg(executable).arg(child.exitCode());
+        run.error = QStringLiteral("%1 ended with code %2 before finishing")
+                        .arg(executable)
+                        .arg(child.exitCode());
     QThread::msleep(kPauseBetweenRunsMs);
     return run;
 }
@@ -131,15 +134,18 @@ int BenchDriver::run()
 {
     QFile::remove(m_settings.logPath);
     QFile::remove(m_settings.eventsPath);
-    print(QStringLiteral("Trainer:   %1\nBaselines: %2, and with --software\nPages:     %3/HTML\n%4 cold starts of "
+    print(QStringLiteral("Trainer:   %1\nBaselines: %2, and with --software\nPages:     "
+                         "%3/HTML\n%4 cold starts of "
                          "each, in turn, after one warm-up start of each\n\n")
-              .arg(m_settings.trainerProgram, m_settings.baselineProgram, m_settings.applicationFolder)
+              .arg(m_settings.trainerProgram, m_settings.baselineProgram,
+                   m_settings.applicationFolder)
               .arg(m_settings.runs));
     const auto line = [](const BenchRun &r) {
         return QStringLiteral("frame %1, page %2, turns %3 ms, %4 window(s), %5 MiB unshared")
-            .arg(QString::number(r.screen.completeFrameMs, 'f', 0), QString::number(r.screen.pageOnScreenMs, 'f', 0),
-                 QString::number(median(r.screen.turnMs), 'f', 1), QString::number(r.screen.windows),
-                 QString::number(r.privateIntroMiB, 'f', 0));
+            .arg(QString::number(r.screen.completeFrameMs, 'f', 0),
+                 QString::number(r.screen.pageOnScreenMs, 'f', 0),
+                 QString::number(median(r.screen.turnMs), 'f', 1),
+                 QString::number(r.screen.windows), QString::number(r.privateIntroMiB, 'f', 0));
     };
     for (int i = -1; i < m_settings.runs; ++i) {
         const QString label = i < 0 ? QStringLiteral("warm-up") : QString::number(i + 1);
@@ -153,7 +159,10 @@ int BenchDriver::run()
                           .arg(QLatin1String(programName(program)), run.error, m_settings.logPath));
                 return 1;
             }
-            print(QStringLiteral("%1 %2 %3\n").arg(label, -8).arg(QLatin1String(programName(program)), -14).arg(line(run)));
+            print(QStringLiteral("%1 %2 %3\n")
+                      .arg(label, -8)
+                      .arg(QLatin1String(programName(program)), -14)
+                      .arg(line(run)));
             if (i >= 0)
                 m_runs[std::size_t(program)] << run;
         }

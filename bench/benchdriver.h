@@ -15,12 +15,12 @@ class BenchDriver
 {
 public:
     struct Settings {
-        QString trainerProgram;  // started with --mode trainer
+        QString trainerProgram; // started with --mode trainer
         QString baselineProgram; // the bare view; with --software, drawn in software
         QString applicationFolder;
         QString jsonPath;
-        QString logPath;         // the children's standard error
-        QString eventsPath;      // every event the children reported, as JSON lines
+        QString logPath; // the children's standard error
+        QString eventsPath; // every event the children reported, as JSON lines
         int runs = 9;
     };
 

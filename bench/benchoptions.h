@@ -7,12 +7,12 @@
 
 // The command line of the benchmark and of the programs it starts.
 struct BenchOptions {
-    QString mode;              // "trainer" in a measured child, empty in the driver
+    QString mode; // "trainer" in a measured child, empty in the driver
     QString applicationFolder; // the folder with orvani-webpane and HTML/
-    std::int64_t startNs = 0;  // the parent's steady clock when it started this process
+    std::int64_t startNs = 0; // the parent's steady clock when it started this process
     int runs = 9;
     QString jsonPath;
-    bool software = false;     // the baseline drawn in Qt Quick's software adaptation
+    bool software = false; // the baseline drawn in Qt Quick's software adaptation
     bool valid = true;
 
     static BenchOptions parse(int argc, char **argv)
@@ -20,7 +20,8 @@ struct BenchOptions {
         BenchOptions options;
         for (int i = 1; i < argc; ++i) {
             const char *value = i + 1 < argc ? argv[i + 1] : nullptr;
-            auto is = [&](const char *name) { return std::strcmp(argv[i], name) == 0 && value && ++i; };
+            auto is
+                = [&](const char *name) { return std::strcmp(argv[i], name) == 0 && value && ++i; };
             if (std::strcmp(argv[i], "--software") == 0)
                 options.software = true;
             else if (is("--mode"))

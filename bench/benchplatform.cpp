@@ -2,5 +2,4 @@
 
 BenchPlatform::BenchPlatform(QString applicationFolder)
     : m_folder(std::move(applicationFolder))
-{
-}
+{ }

@@ -48,12 +48,16 @@ struct Row {
 
 const Row kRows[] = {
     {"window listed (ms)", medianOf([](const BenchRun &r) { return r.screen.listedMs; })},
-    {"complete first frame (ms)", medianOf([](const BenchRun &r) { return r.screen.completeFrameMs; })},
+    {"complete first frame (ms)",
+     medianOf([](const BenchRun &r) { return r.screen.completeFrameMs; })},
     {"intro on screen (ms)", medianOf([](const BenchRun &r) { return r.screen.pageOnScreenMs; })},
     {"turn on screen, median (ms)", turnsAt(0.5)},
     {"turn on screen, p95 (ms)", turnsAt(0.95)},
     {"windows per start (most)",
-     [](const Runs &runs) { return std::ranges::max(each(runs, [](const BenchRun &r) { return double(r.screen.windows); })); }},
+     [](const Runs &runs) {
+         return std::ranges::max(
+             each(runs, [](const BenchRun &r) { return double(r.screen.windows); }));
+     }},
     {"unshared at intro (MiB)", medianOf([](const BenchRun &r) { return r.privateIntroMiB; })},
     {"unshared after 55 (MiB)", medianOf([](const BenchRun &r) { return r.privateEntriesMiB; })},
     {"PSS at intro (MiB)", medianOf([](const BenchRun &r) { return r.pssIntroMiB; })},
@@ -61,7 +65,19 @@ const Row kRows[] = {
     {"PSS growth intro -> 55 (%)",
      medianOf([](const BenchRun &r) { return 100 * (r.pssEntriesMiB / r.pssIntroMiB - 1); })},
 };
-enum RowIndex { Listed, Frame, Intro, TurnMedian, TurnP95, Windows, UnsharedIntro, Unshared55, PssIntro, Pss55, Growth };
+enum RowIndex {
+    Listed,
+    Frame,
+    Intro,
+    TurnMedian,
+    TurnP95,
+    Windows,
+    UnsharedIntro,
+    Unshared55,
+    PssIntro,
+    Pss55,
+    Growth
+};
 
 QString number(double value, int decimals = 1)
 {
@@ -88,7 +104,9 @@ QJsonObject runJson(const BenchRun &r)
             {"completeFrameMs", orNull(r.screen.completeFrameMs)},
             {"pageOnScreenMs", orNull(r.screen.pageOnScreenMs)},
             {"turnOnScreenMs", turns},
-            {"chromeChangesMs", QJsonArray::fromVariantList(QVariantList(r.screen.chromeChangesMs.begin(), r.screen.chromeChangesMs.end()))},
+            {"chromeChangesMs",
+             QJsonArray::fromVariantList(
+                 QVariantList(r.screen.chromeChangesMs.begin(), r.screen.chromeChangesMs.end()))},
             {"windows", r.screen.windows},
             {"inTaskbar", r.screen.inTaskbar},
             {"pssIntroMiB", r.pssIntroMiB},
@@ -112,9 +130,15 @@ QJsonObject benchReport(const std::array<Runs, kPrograms> &runs, int busyStarts)
     const Runs &bare = runs[std::size_t(Program::BareView)];
     const Runs &software = runs[std::size_t(Program::SoftwareView)];
 
-    print(QStringLiteral("\nMedians of %1 cold starts each, read from the screen and /proc\n\n").arg(trainer.size()));
+    print(QStringLiteral("\nMedians of %1 cold starts each, read from the screen and /proc\n\n")
+              .arg(trainer.size()));
     print(QStringLiteral("%1 %2 %3 %4 %5 %6\n")
-              .arg("", -28).arg("trainer", 8).arg("bare", 8).arg("software", 9).arg("/bare", 6).arg("/softw.", 7));
+              .arg("", -28)
+              .arg("trainer", 8)
+              .arg("bare", 8)
+              .arg("software", 9)
+              .arg("/bare", 6)
+              .arg("/softw.", 7));
     QJsonObject table;
     double t[std::size(kRows)], b[std::size(kRows)], s[std::size(kRows)];
     for (std::size_t i = 0; i < std::size(kRows); ++i) {
@@ -124,10 +148,15 @@ QJsonObject benchReport(const std::array<Runs, kPrograms> &runs, int busyStarts)
         s[i] = row.figure(software);
         print(QStringLiteral("%1 %2 %3 %4 %5 %6\n")
                   .arg(QLatin1String(row.name), -28)
-                  .arg(number(t[i]), 8).arg(number(b[i]), 8).arg(number(s[i]), 9)
-                  .arg(number(t[i] / b[i], 2), 6).arg(number(t[i] / s[i], 2), 7));
+                  .arg(number(t[i]), 8)
+                  .arg(number(b[i]), 8)
+                  .arg(number(s[i]), 9)
+                  .arg(number(t[i] / b[i], 2), 6)
+                  .arg(number(t[i] / s[i], 2), 7));
         table.insert(QLatin1String(row.name),
-                     QJsonObject{{"trainer", orNull(t[i])}, {"bareView", orNull(b[i])}, {"softwareView", orNull(s[i])}});
+                     QJsonObject{{"trainer", orNull(t[i])},
+                                 {"bareView", orNull(b[i])},
+                                 {"softwareView", orNull(s[i])}});
     }
 
     int extraWindows = 0;
@@ -151,7 +180,8 @@ QJsonObject benchReport(const std::array<Runs, kPrograms> &runs, int busyStarts)
         {"PSS growth intro -> 55 (%)", t[Growth], 10},
     };
     if (busyStarts)
-        print(QStringLiteral("\n%1 starts found the machine busy with other work: figures may be off.\n")
+        print(QStringLiteral(
+                  "\n%1 starts found the machine busy with other work: figures may be off.\n")
                   .arg(busyStarts));
     print(QStringLiteral("\nGoals\n"));
     QJsonArray goalArray;
@@ -162,7 +192,8 @@ QJsonObject benchReport(const std::array<Runs, kPrograms> &runs, int busyStarts)
                   .arg(number(g.value, 3), 8)
                   .arg(number(g.limit, 2))
                   .arg(met ? "met" : "MISSED"));
-        goalArray.append(QJsonObject{{"goal", g.name}, {"value", orNull(g.value)}, {"limit", g.limit}, {"met", met}});
+        goalArray.append(QJsonObject{
+            {"goal", g.name}, {"value", orNull(g.value)}, {"limit", g.limit}, {"met", met}});
     }
 
     QJsonObject starts;
@@ -172,9 +203,10 @@ QJsonObject benchReport(const std::array<Runs, kPrograms> &runs, int busyStarts)
             array.append(runJson(run));
         starts.insert(QLatin1String(programName(Program(p))), array);
     }
-    return {{"machine", QJsonObject{{"cores", QThread::idealThreadCount()},
-                                    {"kernel", QSysInfo::kernelVersion()},
-                                    {"qt", QLibraryInfo::version().toString()}}},
+    return {{"machine",
+             QJsonObject{{"cores", QThread::idealThreadCount()},
+                         {"kernel", QSysInfo::kernelVersion()},
+                         {"qt", QLibraryInfo::version().toString()}}},
             {"busyStarts", busyStarts},
             {"medians", table},
             {"goals", goalArray},

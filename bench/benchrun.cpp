@@ -3,8 +3,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-BenchRun BenchRun::read(const QList<QByteArray> &eventLines, const ScreenWatcher::Timeline &timeline,
-                        std::int64_t startNs)
+BenchRun BenchRun::read(const QList<QByteArray> &eventLines,
+                        const ScreenWatcher::Timeline &timeline, std::int64_t startNs)
 {
     BenchRun run;
     TourMoments moments;
@@ -33,7 +33,8 @@ BenchRun BenchRun::read(const QList<QByteArray> &eventLines, const ScreenWatcher
         } else if (event == "memory") {
             const bool intro = o.value("stage").toString() == "intro";
             (intro ? run.pssIntroMiB : run.pssEntriesMiB) = o.value("pssKiB").toDouble() / 1024;
-            (intro ? run.privateIntroMiB : run.privateEntriesMiB) = o.value("privateKiB").toDouble() / 1024;
+            (intro ? run.privateIntroMiB : run.privateEntriesMiB)
+                = o.value("privateKiB").toDouble() / 1024;
         } else if (event == "error") {
             run.error = o.value("what").toString();
         } else if (event == "done") {

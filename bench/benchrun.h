@@ -13,9 +13,12 @@ inline constexpr std::size_t kPrograms = 3;
 inline const char *programName(Program program)
 {
     switch (program) {
-    case Program::Trainer: return "trainer";
-    case Program::BareView: return "bare view";
-    case Program::SoftwareView: return "software view";
+    case Program::Trainer:
+        return "trainer";
+    case Program::BareView:
+        return "bare view";
+    case Program::SoftwareView:
+        return "software view";
     }
     return "";
 }
@@ -35,6 +38,6 @@ struct BenchRun {
 
     // Reads the JSON lines a program wrote, and the screen through the
     // tour's moments. Lines that are not events are passed over.
-    static BenchRun read(const QList<QByteArray> &eventLines, const ScreenWatcher::Timeline &timeline,
-                         std::int64_t startNs);
+    static BenchRun read(const QList<QByteArray> &eventLines,
+                         const ScreenWatcher::Timeline &timeline, std::int64_t startNs);
 };

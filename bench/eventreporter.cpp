@@ -6,8 +6,7 @@
 
 EventReporter::EventReporter(std::int64_t startNs)
     : m_startNs(startNs)
-{
-}
+{ }
 
 std::int64_t EventReporter::nowNs()
 {

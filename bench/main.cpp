@@ -15,9 +15,9 @@
 #include "wordgroups.h"
 
 #include <QAction>
-#include <QWindow>
 #include <QApplication>
 #include <QFileInfo>
+#include <QWindow>
 
 #include <cstdio>
 #include <unistd.h>
@@ -49,7 +49,8 @@ int runTrainer(const BenchOptions &options, char *program)
     steps.select = [form](const orvani::Entry &entry) {
         // A pick from the list: the item becomes current, then activated.
         SortedComboBox *list = form->CmbEnglish;
-        const int index = list->findText(toQString(entry.english), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int index
+            = list->findText(toQString(entry.english), Qt::MatchExactly | Qt::MatchCaseSensitive);
         list->setCurrentIndex(index);
         emit list->activated(index);
     };
@@ -59,10 +60,11 @@ int runTrainer(const BenchOptions &options, char *program)
         tour.attachView(pane->realPane()->widget());
     });
 
-    QObject::connect(&application, &QGuiApplication::focusWindowChanged, &tour, [&reporter](QWindow *window) {
-        if (window)
-            reporter.mark("active");
-    });
+    QObject::connect(&application, &QGuiApplication::focusWindowChanged, &tour,
+                     [&reporter](QWindow *window) {
+                         if (window)
+                             reporter.mark("active");
+                     });
     start.show();
     reporter.mark("shown");
     return application.exec();
@@ -76,7 +78,8 @@ int runDriver(const BenchOptions &options, char *program)
     if (getuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")
         && !qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains("--no-sandbox")) {
         std::fputs("As root the web engine needs QTWEBENGINE_DISABLE_SANDBOX=1 in the environment "
-                   "(bench/run.sh sets it).\n", stderr);
+                   "(bench/run.sh sets it).\n",
+                   stderr);
         return 2;
     }
     const QString folder = QCoreApplication::applicationDirPath();
@@ -100,7 +103,8 @@ int main(int argc, char *argv[])
 {
     const BenchOptions options = BenchOptions::parse(argc, argv);
     if (!options.valid || (!options.mode.isEmpty() && options.mode != QLatin1String("trainer"))) {
-        std::fputs("usage: orvani-bench [--runs N] [--json FILE] [--application-folder DIR]\n", stderr);
+        std::fputs("usage: orvani-bench [--runs N] [--json FILE] [--application-folder DIR]\n",
+                   stderr);
         return 2;
     }
     return options.mode.isEmpty() ? runDriver(options, argv[0]) : runTrainer(options, argv[0]);

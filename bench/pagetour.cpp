@@ -39,7 +39,9 @@ PageTour::PageTour(const EventReporter &reporter, Steps steps, QObject *parent)
     m_watchdog.setSingleShot(true);
     m_watchdog.setInterval(kStepTimeoutMs);
     connect(&m_watchdog, &QTimer::timeout, this, [this] {
-        fail(QStringLiteral("no loadFinished within %1 ms at entry %2").arg(kStepTimeoutMs).arg(m_index));
+        fail(QStringLiteral("no loadFinished within %1 ms at entry %2")
+                 .arg(kStepTimeoutMs)
+                 .arg(m_index));
     });
     m_watchdog.start();
 }
@@ -145,12 +147,17 @@ void PageTour::measureMemory(const QString &stage, std::function<void()> then)
         QJsonArray processes;
         for (const ProcessMemory::Process &process : std::as_const(*lowest)) {
             unshared += process.privateKiB;
-            processes.append(QJsonObject{{"pid", qint64(process.pid)}, {"name", process.name},
-                                         {"pssKiB", process.pssKiB}, {"privateKiB", process.privateKiB}});
+            processes.append(QJsonObject{{"pid", qint64(process.pid)},
+                                         {"name", process.name},
+                                         {"pssKiB", process.pssKiB},
+                                         {"privateKiB", process.privateKiB}});
         }
         m_reporter.report(QStringLiteral("memory"),
-                          {{"stage", stage}, {"pssKiB", *lowestPss}, {"privateKiB", unshared},
-                           {"processes", processes}, {"samplesPssKiB", *samples}});
+                          {{"stage", stage},
+                           {"pssKiB", *lowestPss},
+                           {"privateKiB", unshared},
+                           {"processes", processes},
+                           {"samplesPssKiB", *samples}});
         then();
     });
     timer->start(kMemorySampleMs);

@@ -10,7 +10,7 @@ class EventReporter;
 namespace orvani {
 struct Entry;
 struct WordGroup;
-}
+} // namespace orvani
 
 // Takes a program that shows its pages in one web view from its intro page
 // through the page of every phrasebook entry, in the table's order, and

@@ -16,8 +16,7 @@ QByteArray readProc(pid_t pid, const char *file)
 
 ProcessMemory::ProcessMemory(pid_t root)
     : m_root(root)
-{
-}
+{ }
 
 qint64 ProcessMemory::fieldOfRollup(const QByteArray &rollup, const QByteArray &field)
 {
@@ -63,8 +62,10 @@ QList<ProcessMemory::Process> ProcessMemory::tree() const
         const qint64 pss = fieldOfRollup(rollup, "Pss");
         if (pss < 0)
             continue; // gone meanwhile
-        const qint64 unshared = fieldOfRollup(rollup, "Private_Clean") + fieldOfRollup(rollup, "Private_Dirty");
-        result.append({pid, QString::fromLocal8Bit(readProc(pid, "comm").trimmed()), pss, unshared});
+        const qint64 unshared
+            = fieldOfRollup(rollup, "Private_Clean") + fieldOfRollup(rollup, "Private_Dirty");
+        result.append(
+            {pid, QString::fromLocal8Bit(readProc(pid, "comm").trimmed()), pss, unshared});
         queue.append(children.values(pid));
     }
     return result;

@@ -48,15 +48,17 @@ ScreenFigures readScreen(const ScreenWatcher::Timeline &timeline, std::int64_t s
     QSet<std::uint64_t> finalChrome;
     const QList<Change> &changes = timeline.changes;
     for (qsizetype i = 0; i < changes.size() && changes[i].ns < introEnd; ++i) {
-        const bool shownInLastSecond = i + 1 == changes.size() || changes[i + 1].ns >= introEnd - 1000000000;
+        const bool shownInLastSecond
+            = i + 1 == changes.size() || changes[i + 1].ns >= introEnd - 1000000000;
         if (shownInLastSecond && changes[i].chrome)
             finalChrome.insert(changes[i].chrome);
     }
     for (qsizetype i = 0; i < changes.size() && changes[i].ns < introEnd; ++i)
         if (i == 0 || changes[i].chrome != changes[i - 1].chrome)
             figures.chromeChangesMs << ms(changes[i].ns);
-    auto complete = std::find_if(changes.begin(), changes.end(),
-                                 [&](const Change &change) { return finalChrome.contains(change.chrome); });
+    auto complete = std::find_if(changes.begin(), changes.end(), [&](const Change &change) {
+        return finalChrome.contains(change.chrome);
+    });
     figures.completeFrameMs = complete == changes.end() ? none : ms(complete->ns);
     for (const auto &[pickedMs, leftMs] : moments.turns) {
         const Change *turned = settled(timeline.changes, ns(leftMs), &Change::page);

@@ -15,18 +15,19 @@ constexpr auto kPollInterval = std::chrono::milliseconds(3);
 struct FreeDeleter {
     void operator()(void *p) const { std::free(p); }
 };
-template<typename T>
+template <typename T>
 using Reply = std::unique_ptr<T, FreeDeleter>;
 
 xcb_atom_t atom(xcb_connection_t *c, const char *name)
 {
-    Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr));
+    Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr));
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 // The 32-bit values of a window's property; empty when it has none.
-QList<std::uint32_t> property(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
+QList<std::uint32_t> property(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name,
+                              xcb_atom_t type)
 {
     Reply<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(c, xcb_get_property(c, 0, window, name, type, 0, 4096), nullptr));
@@ -63,8 +64,7 @@ ScreenWatcher::ScreenWatcher(std::int64_t pid, Regions regions)
     : m_pid(pid)
     , m_regions(regions)
     , m_thread([this] { watch(); })
-{
-}
+{ }
 
 ScreenWatcher::~ScreenWatcher()
 {
@@ -118,7 +118,8 @@ void ScreenWatcher::watch()
                 const QRect menuBar(0, 0, geometry->width, top);
                 const std::uint64_t chrome = hashRegion(c, current, menuBar)
                     ^ (hashRegion(c, current, m_regions.controls.translated(0, top)) * 31);
-                const std::uint64_t page = hashRegion(c, current, m_regions.page.translated(0, top));
+                const std::uint64_t page
+                    = hashRegion(c, current, m_regions.page.translated(0, top));
                 if (current != last.window || chrome != last.chrome || page != last.page) {
                     last = {EventReporter::nowNs(), current, chrome, page};
                     m_timeline.changes.append(last);

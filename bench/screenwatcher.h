@@ -20,19 +20,19 @@ public:
     struct Regions {
         int clientHeight = 0;
         QRect controls; // the controls below the page; with the menu bar, the chrome
-        QRect page;     // inside the page, clear of anything laid over it
+        QRect page; // inside the page, clear of anything laid over it
     };
     struct Change {
         std::int64_t ns;
         std::uint32_t window;
         std::uint64_t chrome; // hash of the chrome strips, 0 when empty
-        std::uint64_t page;   // hash of the page region
+        std::uint64_t page; // hash of the page region
     };
     struct Timeline {
         bool connected = false;
-        QList<std::uint32_t> windows;       // every window listed for the process, in order
-        std::int64_t firstListedNs = 0;     // when its first window was listed
-        bool everInTaskbar = false;         // a listed window without the skip-task-bar state
+        QList<std::uint32_t> windows; // every window listed for the process, in order
+        std::int64_t firstListedNs = 0; // when its first window was listed
+        bool everInTaskbar = false; // a listed window without the skip-task-bar state
         QList<Change> changes;
     };
 

@@ -23,7 +23,7 @@ inline constexpr std::u16string_view ScreenSaver = u"\\HTML\\\\ss.exe";
 // and the screen saver. With the entries' own tails they make the catalogue
 // of the content folder (phrasebook.h).
 inline constexpr std::u16string_view kCommandTails[] = {
-    tails::Intro, tails::Syntax, tails::EnglishDictionary, tails::OrvaniDictionary,
+    tails::Intro,    tails::Syntax,      tails::EnglishDictionary, tails::OrvaniDictionary,
     tails::NotFound, tails::ScreenSaver,
 };
 

@@ -13,7 +13,8 @@ namespace orvani {
 inline constexpr auto kCatalogue = [] {
     std::array<std::u16string_view, std::size(kCommandTails) + kEntries.size()> all{};
     auto out = std::copy(std::begin(kCommandTails), std::end(kCommandTails), all.begin());
-    std::transform(kEntries.begin(), kEntries.end(), out, [](const Entry &e) { return e.pageTail; });
+    std::transform(kEntries.begin(), kEntries.end(), out,
+                   [](const Entry &e) { return e.pageTail; });
     return all;
 }();
 
@@ -38,7 +39,8 @@ constexpr bool allDistinct(const Range &items, Key key)
 
 constexpr bool entryIsSound(const Entry &e)
 {
-    const bool textsPlain = isPlainAsciiText(e.english) && (e.isPageOnly() || isPlainAsciiText(e.orvani));
+    const bool textsPlain
+        = isPlainAsciiText(e.english) && (e.isPageOnly() || isPlainAsciiText(e.orvani));
     const bool hidesOnlyWithoutText = e.isPageOnly() == (e.hiding != BoxHiding::Never);
     return textsPlain && hidesOnlyWithoutText && e.pageTail.ends_with(u".html")
         && FindEntry(e.english) == &e;
@@ -51,9 +53,9 @@ constexpr bool groupIsSound(const WordGroup &g)
     const auto run = g.entries();
     const auto rows = std::count_if(kEntries.begin(), kEntries.end(),
                                     [&g](const Entry &e) { return e.group == g.id; });
-    const bool pageKept = g.pageTail.empty() ? g.hiding == BoxHiding::Never
-                                             : run.size() == 1 && run[0].pageTail == g.pageTail
-                                                   && g.hiding != BoxHiding::Never;
+    const bool pageKept = g.pageTail.empty()
+        ? g.hiding == BoxHiding::Never
+        : run.size() == 1 && run[0].pageTail == g.pageTail && g.hiding != BoxHiding::Never;
     return !run.empty() && std::ssize(run) == rows && pageKept && &wordGroup(g.id) == &g;
 }
 

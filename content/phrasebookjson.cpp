@@ -22,9 +22,12 @@ std::string json(std::u16string_view text)
 const char *hiding(orvani::BoxHiding h)
 {
     switch (h) {
-    case orvani::BoxHiding::BeforeOpening: return "\"before\"";
-    case orvani::BoxHiding::AfterOpening: return "\"after\"";
-    case orvani::BoxHiding::Never: break;
+    case orvani::BoxHiding::BeforeOpening:
+        return "\"before\"";
+    case orvani::BoxHiding::AfterOpening:
+        return "\"after\"";
+    case orvani::BoxHiding::Never:
+        break;
     }
     return "null";
 }
@@ -45,8 +48,8 @@ int main()
     const char *separator = "\n";
     for (const WordGroup &g : kWordGroups) {
         std::cout << separator << "  {\"caption\": " << json(g.caption)
-                  << ", \"menuItem\": " << json(g.menuItem) << ", \"page\": "
-                  << (g.pageTail.empty() ? "null" : json(g.pageTail)) << "}";
+                  << ", \"menuItem\": " << json(g.menuItem)
+                  << ", \"page\": " << (g.pageTail.empty() ? "null" : json(g.pageTail)) << "}";
         separator = ",\n";
     }
     std::cout << "],\n \"entries\": [";
@@ -55,7 +58,8 @@ int main()
         std::cout << separator << "  {\"group\": " << json(wordGroup(e.group).caption)
                   << ", \"english\": " << json(e.english)
                   << ", \"orvani\": " << (e.isPageOnly() ? "null" : json(e.orvani))
-                  << ", \"page\": " << json(e.pageTail) << ", \"hides\": " << hiding(e.hiding) << "}";
+                  << ", \"page\": " << json(e.pageTail) << ", \"hides\": " << hiding(e.hiding)
+                  << "}";
         separator = ",\n";
     }
     std::cout << "\n]}\n";

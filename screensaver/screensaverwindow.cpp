@@ -121,13 +121,15 @@ void ScreenSaverWindow::spawn()
         return;
 
     for (int attempt = 0; attempt < kPlacementTries; ++attempt) {
-        const QPointF topLeft(
-            margin + m_random.bounded(xRange), margin + drift + m_random.bounded(yRange));
+        const QPointF topLeft(margin + m_random.bounded(xRange),
+                              margin + drift + m_random.bounded(yRange));
         floater.start = QRectF(topLeft, size);
         const QRectF path
             = travelled(floater.start, drift).adjusted(-spacing, -spacing, spacing, spacing);
-        const bool clear = std::none_of(m_floaters.cbegin(), m_floaters.cend(),
-            [&](const Floater &other) { return path.intersects(travelled(other.start, drift)); });
+        const bool clear
+            = std::none_of(m_floaters.cbegin(), m_floaters.cend(), [&](const Floater &other) {
+                  return path.intersects(travelled(other.start, drift));
+              });
         if (clear) {
             m_floaters.append(floater);
             m_nextColour = (m_nextColour + 1) % int(std::size(kPalette));
@@ -149,7 +151,7 @@ int ScreenSaverWindow::nextPair()
         }
         const int candidate = m_deck.takeFirst();
         const bool onScreen = std::any_of(m_floaters.cbegin(), m_floaters.cend(),
-            [&](const Floater &f) { return f.pair == candidate; });
+                                          [&](const Floater &f) { return f.pair == candidate; });
         if (!onScreen || turn >= m_pairs.size())
             return candidate;
         m_deck.append(candidate);
@@ -228,7 +230,7 @@ void ScreenSaverWindow::paintEvent(QPaintEvent *event)
         painter.setFont(big);
         painter.setPen(floater.colour);
         painter.drawText(QRectF(area.left(), area.top(), area.width(), bigHeight),
-            Qt::AlignHCenter | Qt::AlignTop, pair.orvani);
+                         Qt::AlignHCenter | Qt::AlignTop, pair.orvani);
 
         const QFont small = englishFont(floater.orvaniPixels);
         const qreal smallTop = bigHeight + kLineGap * QFontMetricsF(small).height();

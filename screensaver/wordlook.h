@@ -26,7 +26,7 @@ inline QColor muted(const QColor &colour)
 {
     const QColor grey(0xb4, 0xb4, 0xb4);
     return QColor((colour.red() + 2 * grey.red()) / 3, (colour.green() + 2 * grey.green()) / 3,
-        (colour.blue() + 2 * grey.blue()) / 3);
+                  (colour.blue() + 2 * grey.blue()) / 3);
 }
 
 // All the room a word takes while it drifts upwards.
@@ -39,4 +39,3 @@ inline qreal haloPadding(int orvaniPixels)
 {
     return orvaniPixels * 0.6;
 }
-

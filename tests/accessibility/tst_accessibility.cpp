@@ -1,8 +1,8 @@
 #include "deferredpagepane.h"
 #include "fakeplatform.h"
-#include "platform.h"
 #include "form1.h"
 #include "frnabout.h"
+#include "platform.h"
 #include "recordingpane.h"
 #include "sortedcombobox.h"
 #include "textbrowserpane.h"
@@ -62,7 +62,8 @@ private slots:
         QMenuBar *bar = m_form->menuBar();
         QCOMPARE(bar->actions().size(), 8);
         for (QAction *item : bar->actions())
-            QVERIFY2(bar->rect().contains(bar->actionGeometry(item)) && !bar->actionGeometry(item).isEmpty(),
+            QVERIFY2(bar->rect().contains(bar->actionGeometry(item))
+                         && !bar->actionGeometry(item).isEmpty(),
                      qPrintable(item->objectName()));
     }
 
@@ -82,10 +83,10 @@ private slots:
     void keyboardAlone()
     {
         QFETCH(int, menuKey);
-        const int keys[] = {menuKey, Qt::Key_Escape, menuKey, Qt::Key_Right, Qt::Key_Right,
-                            Qt::Key_Down, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab,
-                            Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Tab,
-                            Qt::Key_Tab, menuKey, Qt::Key_Left};
+        const int keys[] = {menuKey,      Qt::Key_Escape, menuKey,     Qt::Key_Right, Qt::Key_Right,
+                            Qt::Key_Down, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Tab,   Qt::Key_Tab,
+                            Qt::Key_Down, Qt::Key_Down,   Qt::Key_Up,  Qt::Key_Tab,   Qt::Key_Tab,
+                            Qt::Key_Tab,  menuKey,        Qt::Key_Left};
         QStringList path{keyboardIsAt()};
         for (int key : keys) { // to an open menu, else to the focus
             QWidget *popup = QApplication::activePopupWidget();

@@ -1,6 +1,6 @@
 #include "contentfolder.h"
-#include "phrasebook.h"
 #include "pageaddress.h"
+#include "phrasebook.h"
 #include "u16.h"
 
 #include <QRegularExpression>
@@ -42,7 +42,8 @@ private slots:
         QCOMPARE(kCatalogue.size(), 61u);
         const QStringList present = contentFiles({"*.html", "*.htm", "*.exe"});
         for (auto tail : kCatalogue) // "\HTML\buffalo.html", "\HTML\\ss.exe"
-            QVERIFY2(present.contains(toQString(tail).section('\\', -1)), qPrintable(toQString(tail)));
+            QVERIFY2(present.contains(toQString(tail).section('\\', -1)),
+                     qPrintable(toQString(tail)));
     }
 
     void linksStayInTheFolder_data()
@@ -72,7 +73,8 @@ void tst_Phrasebook::linksStayInTheFolder()
     const QString root = QFileInfo(contentFolder().path()).canonicalFilePath() + '/';
     for (const QRegularExpressionMatch &m : reference.globalMatch(text)) {
         const QString target = (m.captured(1) + m.captured(2) + m.captured(3) + m.captured(4))
-                                   .section('#', 0, 0).section('?', 0, 0);
+                                   .section('#', 0, 0)
+                                   .section('?', 0, 0);
         const QFileInfo resolved(QFileInfo(source).dir(),
                                  QUrl::fromPercentEncoding(target.toUtf8()));
         QVERIFY2(target.isEmpty() // a place on the same page

@@ -81,36 +81,72 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("shown"); // the list, as it reads
         QTest::addColumn<QString>("steps"); // of both choices, as the box changes
-        QTest::addColumn<QString>("box");   // its text
+        QTest::addColumn<QString>("box"); // its text
         QTest::addColumn<QString>("field"); // the list's
-        QTest::newRow("Animals") << "mnuAnimals"
-            << "Bear|Beaver|Buffalo|Cow|Deer|Dog|Fox|Horse|Mouse|Pig|Rabbit|Skunk|Wolf" << ""
-            << "Tatanka" << "";
-        QTest::newRow("Body") << "mnuBody" << "Body Parts"
-            << "open body_parts.html, hide, open body_parts.html" << "Tatanka" << "";
-        QTest::newRow("Colors") << "mnuColors" << "Color Wheel|Sacred Colors" << "" << "Tatanka" << "";
-        QTest::newRow("Family") << "mnuFamily" << "Father|Grandfather|Grandmother|Mother|Uncle" << ""
-            << "Tatanka" << "";
-        QTest::newRow("Food") << "mnuFood" << "Beef|Bread|Milk|Potato|Soup" << "" << "Tatanka" << "";
-        QTest::newRow("Numbers") << "mnuNumbers" << "One to Ten"
-            << "hide, open numbers.html, open numbers.html" << "Tatanka" << "";
-        QTest::newRow("Shapes") << "mnuShapes" << "Circle|Rectangle|Square|Triangle" << "" << "Tatanka" << "";
-        QTest::newRow("Phrases") << "mnuPhrases"
+        QTest::newRow("Animals")
+            << "mnuAnimals"
+            << "Bear|Beaver|Buffalo|Cow|Deer|Dog|Fox|Horse|Mouse|Pig|Rabbit|Skunk|Wolf"
+            << ""
+            << "Tatanka"
+            << "";
+        QTest::newRow("Body") << "mnuBody"
+                              << "Body Parts"
+                              << "open body_parts.html, hide, open body_parts.html"
+                              << "Tatanka"
+                              << "";
+        QTest::newRow("Colors") << "mnuColors"
+                                << "Color Wheel|Sacred Colors"
+                                << ""
+                                << "Tatanka"
+                                << "";
+        QTest::newRow("Family") << "mnuFamily"
+                                << "Father|Grandfather|Grandmother|Mother|Uncle"
+                                << ""
+                                << "Tatanka"
+                                << "";
+        QTest::newRow("Food") << "mnuFood"
+                              << "Beef|Bread|Milk|Potato|Soup"
+                              << ""
+                              << "Tatanka"
+                              << "";
+        QTest::newRow("Numbers") << "mnuNumbers"
+                                 << "One to Ten"
+                                 << "hide, open numbers.html, open numbers.html"
+                                 << "Tatanka"
+                                 << "";
+        QTest::newRow("Shapes") << "mnuShapes"
+                                << "Circle|Rectangle|Square|Triangle"
+                                << ""
+                                << "Tatanka"
+                                << "";
+        QTest::newRow("Phrases")
+            << "mnuPhrases"
             << "Are you full?|Come in. {to one}|Did you do this?|Have you had enough to eat?|"
                "How old are you?|I don't feel good.|I don't know.|I have a problem.|"
                "I have a stomach ache.|I saw.|I wish to speak to you.|I'm full|"
-               "I'm glad to see you again.|I'm glad you came.|I'm happy to have met you.|It is said.|"
+               "I'm glad to see you again.|I'm glad you came.|I'm happy to have met you.|It is "
+               "said.|"
                "We had.|What is it?|What is your name?|Where are you from?|Where are you going?|"
                "Where do you come from?|Where do you live?|Where have you been?"
-            << "" << "" << "";
-        QTest::newRow("Intro")
-            << "mnuIntro" << "" << "open intro.html, hide, open intro.html" << "" << kPrompt;
-        QTest::newRow("Syntax")
-            << "mnuSyntax" << "" << "hide, open syntax.htm, open syntax.htm" << "" << kPrompt;
-        QTest::newRow("English to Orvani")
-            << "mnuEnglish_dict" << "" << "hide, open english.htm, open english.htm" << "" << kPrompt;
-        QTest::newRow("Orvani to English")
-            << "mnuOrva_dict" << "" << "hide, open orvani.htm, open orvani.htm" << "" << kPrompt;
+            << ""
+            << ""
+            << "";
+        QTest::newRow("Intro") << "mnuIntro"
+                               << ""
+                               << "open intro.html, hide, open intro.html"
+                               << "" << kPrompt;
+        QTest::newRow("Syntax") << "mnuSyntax"
+                                << ""
+                                << "hide, open syntax.htm, open syntax.htm"
+                                << "" << kPrompt;
+        QTest::newRow("English to Orvani") << "mnuEnglish_dict"
+                                           << ""
+                                           << "hide, open english.htm, open english.htm"
+                                           << "" << kPrompt;
+        QTest::newRow("Orvani to English") << "mnuOrva_dict"
+                                           << ""
+                                           << "hide, open orvani.htm, open orvani.htm"
+                                           << "" << kPrompt;
     }
 
     // Chosen twice: a word group fills the list once, sorted, with nothing
@@ -140,18 +176,27 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("visible");
-        QTest::newRow("text entry") << "mnuAnimals" << "Wolf" << 0 << "open wolf.html"
-            << "Sunkmanitu tanka" << true;
-        QTest::newRow("hidden after opening") << "mnuBody" << "Body Parts" << 0
-            << "open body_parts.html, hide, show, open body_parts.html, hide" << "Tatanka" << false;
-        QTest::newRow("hidden before opening") << "mnuColors" << "Sacred Colors" << 0
-            << "hide, open sacred_colors.html" << "Tatanka" << false;
-        QTest::newRow("text no entry has") << "mnuNumbers" << "bear" << 0
-            << "hide, open numbers.html, show" << "Tatanka" << true;
-        QTest::newRow("failing page") << "mnuAnimals" << "Fox" << 1
-            << "open fox.html, fails, open not.htm" << "Sirolan" << true;
-        QTest::newRow("not-found page failing too") << "mnuAnimals" << "Fox" << 2
-            << "open fox.html, fails, open not.htm, fails" << "Sirolan" << true;
+        QTest::newRow("text entry") << "mnuAnimals"
+                                    << "Wolf" << 0 << "open wolf.html"
+                                    << "Sunkmanitu tanka" << true;
+        QTest::newRow("hidden after opening")
+            << "mnuBody"
+            << "Body Parts" << 0 << "open body_parts.html, hide, show, open body_parts.html, hide"
+            << "Tatanka" << false;
+        QTest::newRow("hidden before opening")
+            << "mnuColors"
+            << "Sacred Colors" << 0 << "hide, open sacred_colors.html"
+            << "Tatanka" << false;
+        QTest::newRow("text no entry has") << "mnuNumbers"
+                                           << "bear" << 0 << "hide, open numbers.html, show"
+                                           << "Tatanka" << true;
+        QTest::newRow("failing page") << "mnuAnimals"
+                                      << "Fox" << 1 << "open fox.html, fails, open not.htm"
+                                      << "Sirolan" << true;
+        QTest::newRow("not-found page failing too")
+            << "mnuAnimals"
+            << "Fox" << 2 << "open fox.html, fails, open not.htm, fails"
+            << "Sirolan" << true;
     }
 
     // A pick shows the box, writes a text entry's Orvani and opens its page;
@@ -168,7 +213,8 @@ private slots:
         QFETCH(bool, visible);
         trigger(group);
         if (failing)
-            QTest::ignoreMessage(QtWarningMsg, "CmbEnglish_Click: navigation failed; the not-found page instead");
+            QTest::ignoreMessage(QtWarningMsg,
+                                 "CmbEnglish_Click: navigation failed; the not-found page instead");
         if (failing == 2)
             QTest::ignoreMessage(QtWarningMsg, "the not-found page stopped: navigation failed");
         if (failing)
@@ -197,7 +243,8 @@ private slots:
         m_platform.folderFails = false;
         auto *throwing = new RecordingPane;
         throwing->onNavigate = [](const QString &) { throw 42; }; // not even a standard exception
-        QTest::ignoreMessage(QtWarningMsg, "Form_Load stopped: a failure that says nothing of itself");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "Form_Load stopped: a failure that says nothing of itself");
         Form1 started(m_platform, throwing);
         QCOMPARE(started.CmbEnglish->currentText(), kPrompt);
     }
@@ -209,14 +256,18 @@ private slots:
         trigger("mnuStory");
         trigger("mnuStory");
         m_platform.startFails = true;
-        QTest::ignoreMessage(QtWarningMsg, "mnuStory_Click: the screen saver did not start: cannot start");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "mnuStory_Click: the screen saver did not start: cannot start");
         trigger("mnuStory");
         m_platform.folderFails = true;
-        QTest::ignoreMessage(QtWarningMsg, "mnuStory_Click: the screen saver did not start: no folder");
+        QTest::ignoreMessage(QtWarningMsg,
+                             "mnuStory_Click: the screen saver did not start: no folder");
         trigger("mnuStory");
         QCOMPARE(m_platform.started, QStringList(2, "/trainer/HTML//ss.exe"));
-        QCOMPARE(m_platform.messages, QStringList(2, "Error reading file.. Please contact software "
-                                                     "vendor at support@quillfen.example to correct!"));
+        QCOMPARE(m_platform.messages,
+                 QStringList(2,
+                             "Error reading file.. Please contact software "
+                             "vendor at support@quillfen.example to correct!"));
         QCOMPARE(steps(), "");
         QCOMPARE(m_form->CmbEnglish->currentText(), "Buffalo");
     }

@@ -16,7 +16,8 @@ private slots:
     void initTestCase()
     {
         QCOMPARE(QProcess::execute(qEnvironmentVariable("ORVANI_CMAKE"),
-                                   {"--install", qEnvironmentVariable("ORVANI_BUILD_DIR"), "--prefix", staged("")}),
+                                   {"--install", qEnvironmentVariable("ORVANI_BUILD_DIR"),
+                                    "--prefix", staged("")}),
                  0);
     }
 
@@ -25,9 +26,10 @@ private slots:
     void laysOutFilesWhereTheyBelong()
     {
         QVERIFY(QFileInfo(staged("lib/orvani-parlevo/HTML/ss.exe")).isExecutable());
-        QCOMPARE(QProcess::execute("diff", {"-r", "-x", "CMakeLists.txt", "-x", "ss.exe",
-                                            qEnvironmentVariable("ORVANI_SOURCE_DIR") + "/HTML",
-                                            staged("lib/orvani-parlevo/HTML")}),
+        QCOMPARE(QProcess::execute("diff",
+                                   {"-r", "-x", "CMakeLists.txt", "-x", "ss.exe",
+                                    qEnvironmentVariable("ORVANI_SOURCE_DIR") + "/HTML",
+                                    staged("lib/orvani-parlevo/HTML")}),
                  0);
         QVERIFY(QFileInfo::exists(staged("share/icons/hicolor/scalable/apps/" + m_appId + ".svg")));
     }
@@ -39,8 +41,10 @@ private slots:
         QVERIFY(intro::write(staged("lib/orvani-parlevo"), m_root.filePath("elsewhere")));
         QFile entry(staged("share/applications/" + m_appId + ".desktop"));
         QVERIFY(entry.open(QIODevice::ReadOnly));
-        const QString command = QRegularExpression("^Exec=(.+)$", QRegularExpression::MultilineOption)
-                                    .match(QString::fromUtf8(entry.readAll())).captured(1);
+        const QString command
+            = QRegularExpression("^Exec=(.+)$", QRegularExpression::MultilineOption)
+                  .match(QString::fromUtf8(entry.readAll()))
+                  .captured(1);
         QProcess trainer;
         trainer.setWorkingDirectory(m_root.filePath("elsewhere"));
         trainer.setProcessChannelMode(QProcess::ForwardedChannels);

@@ -3,7 +3,10 @@
 #include <QDirIterator>
 
 // The content folder copied beside the executable, as the program sees it.
-inline QDir contentFolder() { return QDir(qEnvironmentVariable("ORVANI_APP_DIR") + "/HTML"); }
+inline QDir contentFolder()
+{
+    return QDir(qEnvironmentVariable("ORVANI_APP_DIR") + "/HTML");
+}
 
 // The files below the folder matching `patterns`, relative and sorted; by default pages.
 inline QStringList contentFiles(const QStringList &patterns = {"*.html", "*.htm"})

@@ -1,8 +1,8 @@
 #include "contentfolder.h"
 
 #include <QSignalSpy>
-#include <QWebEngineProfile>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -62,7 +62,8 @@ class tst_PagesInEngine : public QObject
     {
         m_page->errors.clear();
         QSignalSpy loaded(&m_view, &QWebEngineView::loadFinished);
-        QUrl url = QUrl::fromLocalFile(contentFolder().absoluteFilePath(address.section('#', 0, 0)));
+        QUrl url
+            = QUrl::fromLocalFile(contentFolder().absoluteFilePath(address.section('#', 0, 0)));
         url.setFragment(address.section('#', 1), QUrl::DecodedMode);
         m_view.load(url);
         QVERIFY(loaded.wait(10000) && loaded.first().first().toBool());
@@ -99,9 +100,11 @@ private slots:
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("row"); // of a dictionary
         for (const QString &file : contentFiles()) {
-            const bool lesson = file == "wolf.html", dictionary = file == "english.htm" || file == "orvani.htm";
-            QTest::newRow(qPrintable(file)) << file << (lesson ? "Sunkmanitu tanka" : "")
-                << (lesson ? "Wolf" : "") << (dictionary ? "wolf.html: sunkmanitu tanka" : "");
+            const bool lesson = file == "wolf.html",
+                       dictionary = file == "english.htm" || file == "orvani.htm";
+            QTest::newRow(qPrintable(file))
+                << file << (lesson ? "Sunkmanitu tanka" : "") << (lesson ? "Wolf" : "")
+                << (dictionary ? "wolf.html: sunkmanitu tanka" : "");
         }
     }
 
@@ -150,12 +153,17 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QList<int>>("keysOfAQuestion");
         QTest::addColumn<QString>("score");
-        QTest::newRow("listen, take the first choice") << "selftest.html#animals" << "listen"
-            << QList<int>{Qt::Key_Space, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Return} << "got [0-9]+";
-        QTest::newRow("see the English, knew them all") << "selftest.html#animals" << "recall-orvani"
-            << QList<int>{Qt::Key_Return, Qt::Key_Return} << "knew 10";
-        QTest::newRow("see the Orvani, knew none, all groups") << "selftest.html" << "recall-english"
-            << QList<int>{Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space} << "knew 0";
+        QTest::newRow("listen, take the first choice")
+            << "selftest.html#animals"
+            << "listen" << QList<int>{Qt::Key_Space, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Return}
+            << "got [0-9]+";
+        QTest::newRow("see the English, knew them all")
+            << "selftest.html#animals"
+            << "recall-orvani" << QList<int>{Qt::Key_Return, Qt::Key_Return} << "knew 10";
+        QTest::newRow("see the Orvani, knew none, all groups")
+            << "selftest.html"
+            << "recall-english" << QList<int>{Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space}
+            << "knew 0";
     }
 
     // Ten questions answered by keyboard reach the score; the next round
@@ -167,14 +175,17 @@ private slots:
         QFETCH(QList<int>, keysOfAQuestion);
         QFETCH(QString, score);
         load(page);
-        evaluate("document.querySelector('[value=\"" + mode + "\"]').checked = true;"
-                 "document.getElementById('start').focus()");
+        evaluate("document.querySelector('[value=\"" + mode
+                 + "\"]').checked = true;"
+                   "document.getElementById('start').focus()");
         press({Qt::Key_Return});
         for (int question = 0; question < 10; ++question)
             press(keysOfAQuestion);
         const QString shown = "document.getElementById('score').textContent";
         QTRY_VERIFY_WITH_TIMEOUT(QRegularExpression("^You " + score + " of 10\\.$")
-                                     .match(evaluate(shown).toString()).hasMatch(), 10000);
+                                     .match(evaluate(shown).toString())
+                                     .hasMatch(),
+                                 10000);
         QVERIFY(m_page->errors.isEmpty());
         press({Qt::Key_Return}); // Another round
         QTRY_COMPARE(evaluate(shown + " + document.getElementById('question-title').textContent"),

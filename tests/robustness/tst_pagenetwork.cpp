@@ -67,8 +67,8 @@ void tst_PageNetwork::pagesAndTheirMenu()
     PagePane *pane = nullptr;
     QWebEngineView *view = createPane(window, &pane);
     QSignalSpy loads(view, &QWebEngineView::loadFinished);
-    const std::pair<QString, const char *> pages[] = {{"/" + m_content, "intro.html"},
-                                                      {m_content + "/", "syntax.htm"}};
+    const std::pair<QString, const char *> pages[]
+        = {{"/" + m_content, "intro.html"}, {m_content + "/", "syntax.htm"}};
     for (const auto &[folder, file] : pages) {
         pane->Navigate(folder + file);
         QVERIFY(loads.wait(30000) && loads.last().first().toBool());
@@ -84,9 +84,8 @@ void tst_PageNetwork::pagesAndTheirMenu()
         {"(Back) Forward Reload Select all", "Forward", [&] { return on("syntax.htm"); }},
         {"Back (Forward) Reload Select all", "Reload", [&] { return !loads.isEmpty(); }},
         {"Back (Forward) Reload Select all", "Select all", [&] { return view->hasSelection(); }},
-        {"Back (Forward) Reload Copy Select all", "Copy", [&] {
-             return QGuiApplication::clipboard()->text() == view->selectedText();
-         }},
+        {"Back (Forward) Reload Copy Select all", "Copy",
+         [&] { return QGuiApplication::clipboard()->text() == view->selectedText(); }},
     };
     for (const auto &step : steps) {
         QTest::mouseClick(view->focusProxy(), Qt::RightButton); // the engine asks for the menu
@@ -127,13 +126,16 @@ void tst_PageNetwork::localPagesReachNoServer()
     connect(&server, &QTcpServer::newConnection, [&] {
         while (QTcpSocket *socket = server.nextPendingConnection()) {
             arrived << QStringLiteral("a connection");
-            connect(socket, &QTcpSocket::readyRead, [&arrived, socket] { arrived << socket->readAll(); });
+            connect(socket, &QTcpSocket::readyRead,
+                    [&arrived, socket] { arrived << socket->readAll(); });
         }
     });
     QTemporaryDir folder;
     QFile page(folder.filePath("page.html"));
     QVERIFY(page.open(QIODevice::WriteOnly)
-            && page.write(QString::fromLatin1(kPage).arg("http://127.0.0.1:" + QString::number(server.serverPort())).toUtf8()));
+            && page.write(QString::fromLatin1(kPage)
+                              .arg("http://127.0.0.1:" + QString::number(server.serverPort()))
+                              .toUtf8()));
     page.close();
 
     QWidget window;

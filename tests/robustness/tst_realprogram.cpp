@@ -40,7 +40,9 @@ qulonglong waitForWindow(const QString &pattern, int timeoutMs)
 {
     qulonglong window = 0;
     const auto found = [&] {
-        window = run({"xdotool", "search", "--onlyvisible", "--name", pattern}).section('\n', 0, 0).toULongLong();
+        window = run({"xdotool", "search", "--onlyvisible", "--name", pattern})
+                     .section('\n', 0, 0)
+                     .toULongLong();
         return window != 0;
     };
     return QTest::qWaitFor(found, timeoutMs) ? window : 0;
@@ -51,16 +53,23 @@ qulonglong waitForWindow(const QString &pattern, int timeoutMs)
 bool closeWindow(const QString &pattern, int timeoutMs)
 {
     const qulonglong window = waitForWindow(pattern, timeoutMs);
-    xcb_connection_t *connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    xcb_connection_t *connection
+        = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     const auto atom = [connection](const char *name) {
         const QScopedPointer<xcb_intern_atom_reply_t, QScopedPointerPodDeleter> reply(
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr));
+            xcb_intern_atom_reply(connection,
+                                  xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name),
+                                  nullptr));
         return reply->atom;
     };
-    xcb_client_message_event_t event = {.response_type = XCB_CLIENT_MESSAGE, .format = 32, .sequence = 0,
-                                        .window = xcb_window_t(window), .type = atom("WM_PROTOCOLS"),
+    xcb_client_message_event_t event = {.response_type = XCB_CLIENT_MESSAGE,
+                                        .format = 32,
+                                        .sequence = 0,
+                                        .window = xcb_window_t(window),
+                                        .type = atom("WM_PROTOCOLS"),
                                         .data = {.data32 = {atom("WM_DELETE_WINDOW")}}};
-    xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+    xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char *>(&event));
     xcb_flush(connection);
     return window != 0;
 }
@@ -83,7 +92,8 @@ QSet<QString> everythingUnder(const QString &folder)
 // The program's windows on screen, its open menus among them.
 int visibleWindowsOf(const QProcess &program)
 {
-    const QString found = run({"xdotool", "search", "--onlyvisible", "--pid", QString::number(program.processId())});
+    const QString found = run(
+        {"xdotool", "search", "--onlyvisible", "--pid", QString::number(program.processId())});
     return found.isEmpty() ? 0 : int(found.count('\n')) + 1;
 }
 
@@ -107,7 +117,8 @@ QStringList faultsSaid(const QByteArray &standardError)
 {
     static const QRegularExpression fault(
         "still not deleted|Expect troubles|QObject::|QThread|QBasicTimer|[Dd]estroyed while"
-        "|Qt WebEngine seems to be initialized|No suitable graphics backend|qt\\.webenginecontext|^orvani\\.");
+        "|Qt WebEngine seems to be initialized|No suitable graphics "
+        "backend|qt\\.webenginecontext|^orvani\\.");
     QStringList faults;
     for (const QString &line : QString::fromLocal8Bit(standardError).split('\n'))
         if (line.contains(fault))
@@ -127,12 +138,14 @@ bool choose(const QProcess &program, const QString &name)
         model.setAttribute(Qt::WA_DontShowOnScreen);
         model.show();
         QHash<QString, std::pair<QPoint, int>> places; // where to click, then Down keys in the menu
-        places["CmbEnglish"] = {model.CmbEnglish->mapTo(&model, QPoint(10, model.CmbEnglish->height() / 2)), 0};
+        places["CmbEnglish"]
+            = {model.CmbEnglish->mapTo(&model, QPoint(10, model.CmbEnglish->height() / 2)), 0};
         QMenuBar *bar = model.menuBar();
         for (QAction *item : model.findChildren<QAction *>()) {
             auto *menu = qobject_cast<QMenu *>(item->parent());
-            places[item->objectName()] = {bar->mapTo(&model, bar->actionGeometry(menu ? menu->menuAction() : item).center()),
-                                          menu ? int(menu->actions().indexOf(item)) + 1 : 0};
+            places[item->objectName()] = {
+                bar->mapTo(&model, bar->actionGeometry(menu ? menu->menuAction() : item).center()),
+                menu ? int(menu->actions().indexOf(item)) + 1 : 0};
         }
         return places;
     }();
@@ -149,7 +162,8 @@ bool choose(const QProcess &program, const QString &name)
     // it has closed.
     if (!QTest::qWaitFor([&] { return visibleWindowsOf(program) > windows; }, 10000))
         return false;
-    run(QStringList{"xdotool", "key", "--delay", "50"} + QStringList(downKeys, "Down") + QStringList{"Return"});
+    run(QStringList{"xdotool", "key", "--delay", "50"} + QStringList(downKeys, "Down")
+        + QStringList{"Return"});
     return QTest::qWaitFor([&] { return visibleWindowsOf(program) == windows; }, 10000);
 }
 
@@ -169,13 +183,15 @@ void tst_RealProgram::tourFromAFreshHome()
     QVERIFY(intro::write(app, root.filePath("HOME")));
 
     QProcessEnvironment environment;
-    for (const char *kept : {"DISPLAY", "XAUTHORITY", "PATH", "LANG", "QTWEBENGINE_DISABLE_SANDBOX"})
+    for (const char *kept :
+         {"DISPLAY", "XAUTHORITY", "PATH", "LANG", "QTWEBENGINE_DISABLE_SANDBOX"})
         if (qEnvironmentVariableIsSet(kept))
             environment.insert(kept, qEnvironmentVariable(kept));
     for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME",
                                  "XDG_STATE_HOME", "XDG_RUNTIME_DIR", "TMPDIR"}) {
         QVERIFY(QDir(root.path()).mkpath(variable) // 0700
-                && QFile::setPermissions(root.filePath(variable), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+                && QFile::setPermissions(root.filePath(variable),
+                                         QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         environment.insert(variable, root.filePath(variable));
     }
     // A desktop always has a session bus; without one, Qt would start one

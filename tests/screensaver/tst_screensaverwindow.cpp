@@ -57,7 +57,8 @@ private slots:
                 for (qsizetype i = 0; i < words.size(); ++i) {
                     const auto &[orvani, english, area, opacity] = words[i];
                     QVERIFY2(!english.isEmpty() && seen.value(orvani, english) == english
-                                 && window.rect().toRectF().contains(area) && opacity >= 0 && opacity <= 1,
+                                 && window.rect().toRectF().contains(area) && opacity >= 0
+                                 && opacity <= 1,
                              qPrintable(orvani + " = " + english));
                     for (qsizetype j = i + 1; j < words.size(); ++j)
                         QVERIFY2(!area.intersects(words[j].area), qPrintable(orvani));

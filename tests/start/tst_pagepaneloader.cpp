@@ -30,7 +30,9 @@ private slots:
         PagePaneLoader loader(empty.path());
         loader.preload();
         QWidget window;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("web page pane cannot be loaded from .*/orvani-webpane: .+"));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression("web page pane cannot be loaded from .*/orvani-webpane: .+"));
         QCOMPARE(loader.create(&window), nullptr);
     }
 };

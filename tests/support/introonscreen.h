@@ -19,8 +19,11 @@ inline bool write(const QString &app, const QString &elsewhere)
     const auto page = [](const QString &folder, const char *colour) {
         QFile file(folder + "/HTML/intro.html");
         return QDir().mkpath(folder + "/HTML") && file.open(QIODevice::WriteOnly)
-            && file.write(QByteArray("<!DOCTYPE html><html><body><script>document.body.style.background = '")
-                          + colour + "';</script></body></html>") > 0;
+            && file.write(
+                   QByteArray(
+                       "<!DOCTYPE html><html><body><script>document.body.style.background = '")
+                   + colour + "';</script></body></html>")
+            > 0;
     };
     return page(app, kOwn) && page(elsewhere, kDecoy);
 }
@@ -38,7 +41,8 @@ inline bool shownFromOwnFolder()
         return count;
     };
     const int pane = form1layout::kPagePane.width() * form1layout::kPagePane.height() / 16;
-    return QTest::qWaitFor([&] { return pixelsOf(kOwn) > pane / 2; }, 30000) && pixelsOf(kDecoy) == 0;
+    return QTest::qWaitFor([&] { return pixelsOf(kOwn) > pane / 2; }, 30000)
+        && pixelsOf(kDecoy) == 0;
 }
 
 } // namespace intro

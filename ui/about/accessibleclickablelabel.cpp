@@ -9,11 +9,12 @@ AccessibleClickableLabel::AccessibleClickableLabel(ClickableLabel *label)
 void AccessibleClickableLabel::install()
 {
     static const bool installed = [] {
-        QAccessible::installFactory([](const QString &className, QObject *object) -> QAccessibleInterface * {
-            if (className != QLatin1String(ClickableLabel::staticMetaObject.className()))
-                return nullptr;
-            return new AccessibleClickableLabel(static_cast<ClickableLabel *>(object));
-        });
+        QAccessible::installFactory(
+            [](const QString &className, QObject *object) -> QAccessibleInterface * {
+                if (className != QLatin1String(ClickableLabel::staticMetaObject.className()))
+                    return nullptr;
+                return new AccessibleClickableLabel(static_cast<ClickableLabel *>(object));
+            });
         return true;
     }();
     Q_UNUSED(installed);

@@ -19,7 +19,7 @@ enum class Weight { Regular, Bold };
 // Lays out one label: fixed in size, word-wrapped from its top edge, plain
 // text on the window's background.
 QLabel *placeLabel(QLabel *label, const char *name, QRect geometry, const QString &text,
-    Weight weight, Qt::Alignment alignment)
+                   Weight weight, Qt::Alignment alignment)
 {
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
@@ -48,7 +48,7 @@ void setTextColour(QLabel *label, const QColor &colour)
 
 frnAbout::frnAbout(Platform &platform, QWidget *parent)
     : QWidget(parent,
-        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_platform(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -74,9 +74,10 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     const auto centred = Qt::AlignHCenter;
     const auto left = Qt::AlignLeft;
     placeLabel(new QLabel(this), "Label6", twipsRect(720, 120, 5055, 255),
-        QStringLiteral("Quillfen Software"), Weight::Bold, centred);
+               QStringLiteral("Quillfen Software"), Weight::Bold, centred);
     placeLabel(new QLabel(this), "Label7", twipsRect(720, 360, 5055, 255),
-        QStringLiteral("Based in Marrowby, Elsinth Valley, since 1996"), Weight::Regular, centred);
+               QStringLiteral("Based in Marrowby, Elsinth Valley, since 1996"), Weight::Regular,
+               centred);
 
     auto *image1 = new ClickableLabel(QAccessible::Graphic, this);
     image1->setObjectName(QStringLiteral("Image1"));
@@ -87,41 +88,46 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     image1->setToolTip(QStringLiteral("Click for navigation to quillfen..."));
     image1->setCursor(Qt::ArrowCursor);
     image1->setAccessibleName(QStringLiteral("Quillfen picture"));
-    image1->setAccessibleDescription(QStringLiteral("Opens the Quillfen web site and closes this window"));
+    image1->setAccessibleDescription(
+        QStringLiteral("Opens the Quillfen web site and closes this window"));
 
     auto *label8 = placeLabel(new QLabel(this), "Label8", twipsRect(600, 3000, 5055, 255),
-        QStringLiteral("Every language is a landscape worth walking."), Weight::Regular, centred);
+                              QStringLiteral("Every language is a landscape worth walking."),
+                              Weight::Regular, centred);
     setTextColour(label8, QColor(0, 0, 0));
 
     auto *label9 = new ClickableLabel(QAccessible::Link, this);
     placeLabel(label9, "Label9", twipsRect(720, 3240, 5055, 255),
-        QStringLiteral("www.quillfen.example"), Weight::Regular, centred);
+               QStringLiteral("www.quillfen.example"), Weight::Regular, centred);
     QFont underlined = label9->font();
     underlined.setUnderline(true);
     label9->setFont(underlined);
     setTextColour(label9, QColor(0, 0, 255));
-    label9->setAccessibleDescription(QStringLiteral("Opens www.quillfen.example and closes this window"));
+    label9->setAccessibleDescription(
+        QStringLiteral("Opens www.quillfen.example and closes this window"));
 
     placeLabel(new QLabel(this), "Label1", twipsRect(120, 3480, 5055, 255),
-        QStringLiteral("Speaking Credits:"), Weight::Bold, left);
+               QStringLiteral("Speaking Credits:"), Weight::Bold, left);
     placeLabel(new QLabel(this), "Label2", twipsRect(120, 3720, 6135, 495),
-        QStringLiteral("Orvani speaker: Tesmira Valdoun of Corrowick, Elsinth Valley, "
-                       "enrolled member of the FENWATER HOLLOW COMMUNITY"),
-        Weight::Regular, left);
+               QStringLiteral("Orvani speaker: Tesmira Valdoun of Corrowick, Elsinth Valley, "
+                              "enrolled member of the FENWATER HOLLOW COMMUNITY"),
+               Weight::Regular, left);
     placeLabel(new QLabel(this), "Label3", twipsRect(120, 4200, 6135, 495),
-        QStringLiteral("English speaker: Oren Halbrake of Tarnwillow, Elsinth Valley, "
-                       "who developed and programmed this software as a student of Orvani"),
-        Weight::Regular, left);
+               QStringLiteral("English speaker: Oren Halbrake of Tarnwillow, Elsinth Valley, "
+                              "who developed and programmed this software as a student of Orvani"),
+               Weight::Regular, left);
     placeLabel(new QLabel(this), "Label4", twipsRect(120, 4680, 5055, 255),
-        QStringLiteral("Special Thanks:"), Weight::Bold, left);
+               QStringLiteral("Special Thanks:"), Weight::Bold, left);
     placeLabel(new QLabel(this), "Label5", twipsRect(120, 4920, 6135, 495),
-        QStringLiteral("Our thanks go to Tesmira's grandmother Ilvane Valdoun and her "
-                       "uncle Corbet Ashgrove, without whose help this software would "
-                       "not exist."),
-        Weight::Regular, left);
+               QStringLiteral("Our thanks go to Tesmira's grandmother Ilvane Valdoun and her "
+                              "uncle Corbet Ashgrove, without whose help this software would "
+                              "not exist."),
+               Weight::Regular, left);
 
-    connect(image1, &ClickableLabel::clicked, this, guarded(this, &frnAbout::Image1_Click, "Image1_Click"));
-    connect(label9, &ClickableLabel::clicked, this, guarded(this, &frnAbout::Label9_Click, "Label9_Click"));
+    connect(image1, &ClickableLabel::clicked, this,
+            guarded(this, &frnAbout::Image1_Click, "Image1_Click"));
+    connect(label9, &ClickableLabel::clicked, this,
+            guarded(this, &frnAbout::Label9_Click, "Label9_Click"));
 
     // The window itself has the keyboard when it opens: nothing is marked
     // until Tab reaches the picture, then the link.

@@ -54,8 +54,9 @@ void DeferredPagePane::createRealPane()
         qCWarning(lcPane, "the web page pane failed: %s", whatFailed());
     }
     if (!m_real) {
-        qCWarning(lcPane, "the plain page pane stands in: pages show without their scripts, "
-                          "sounds and finer styles");
+        qCWarning(lcPane,
+                  "the plain page pane stands in: pages show without their scripts, "
+                  "sounds and finer styles");
         m_real = new TextBrowserPane(this);
     }
     QWidget *view = m_real->widget();

@@ -82,7 +82,8 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     CmbEnglish->setParent(client);
     CmbEnglish->setObjectName(QStringLiteral("CmbEnglish"));
     CmbEnglish->setAccessibleName(QStringLiteral("English entry"));
-    CmbEnglish->setAccessibleDescription(QStringLiteral("Choose an English word or phrase to learn"));
+    CmbEnglish->setAccessibleDescription(
+        QStringLiteral("Choose an English word or phrase to learn"));
     CmbEnglish->setGeometry(form1layout::kEntryList);
     // On Linux a combo box tells screen readers the text in its field as its
     // name; they name the box from the label it is the buddy of. That label
@@ -108,7 +109,8 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     setTabOrder(CmbEnglish, txtOrvana);
 
     buildMenu();
-    connect(CmbEnglish, &QComboBox::activated, this, guarded(this, &Form1::CmbEnglish_Click, "CmbEnglish_Click"));
+    connect(CmbEnglish, &QComboBox::activated, this,
+            guarded(this, &Form1::CmbEnglish_Click, "CmbEnglish_Click"));
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     keepOutOfTaskbar(this);
@@ -118,7 +120,8 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     adjustSize();
     setFixedSize(size()); // min = max: no window manager offers to maximise it
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry())
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                 screen->availableGeometry())
                  .topLeft());
 }
 
@@ -133,7 +136,8 @@ void Form1::addCommand(QWidget *menu, const QString &objectName, const QString &
 {
     auto *action = new QAction(caption, menu);
     action->setObjectName(objectName);
-    connect(action, &QAction::triggered, this, guarded(this, handler, objectName.toLatin1() + "_Click"));
+    connect(action, &QAction::triggered, this,
+            guarded(this, handler, objectName.toLatin1() + "_Click"));
     menu->addAction(action);
 }
 
@@ -160,7 +164,8 @@ void Form1::buildMenu()
                &Form1::mnuEnglish_dict_Click);
     addCommand(dictionaries, QStringLiteral("mnuOrva_dict"), QStringLiteral("Orvani to English"),
                &Form1::mnuOrva_dict_Click);
-    addCommand(bar, QStringLiteral("mnuStory"), QStringLiteral("Screen Saver"), &Form1::mnuStory_Click);
+    addCommand(bar, QStringLiteral("mnuStory"), QStringLiteral("Screen Saver"),
+               &Form1::mnuStory_Click);
     addCommand(bar, QStringLiteral("mnuAbout"), QStringLiteral("About"), &Form1::mnuAbout_Click);
 
     // The classic menu face; where the system's fallback face runs wider, a
@@ -265,14 +270,38 @@ void Form1::applyWordGroup(const WordGroup &group)
         openPage(group.pageTail, group.hiding);
 }
 
-void Form1::mnuAnimals_Click() { applyWordGroup(wordGroup(Group::Animals)); }
-void Form1::mnuBody_Click() { applyWordGroup(wordGroup(Group::Body)); }
-void Form1::mnuColors_Click() { applyWordGroup(wordGroup(Group::Colors)); }
-void Form1::mnuFamily_Click() { applyWordGroup(wordGroup(Group::Family)); }
-void Form1::mnuFood_Click() { applyWordGroup(wordGroup(Group::Food)); }
-void Form1::mnuNumbers_Click() { applyWordGroup(wordGroup(Group::Numbers)); }
-void Form1::mnuShapes_Click() { applyWordGroup(wordGroup(Group::Shapes)); }
-void Form1::mnuPhrases_Click() { applyWordGroup(wordGroup(Group::Phrases)); }
+void Form1::mnuAnimals_Click()
+{
+    applyWordGroup(wordGroup(Group::Animals));
+}
+void Form1::mnuBody_Click()
+{
+    applyWordGroup(wordGroup(Group::Body));
+}
+void Form1::mnuColors_Click()
+{
+    applyWordGroup(wordGroup(Group::Colors));
+}
+void Form1::mnuFamily_Click()
+{
+    applyWordGroup(wordGroup(Group::Family));
+}
+void Form1::mnuFood_Click()
+{
+    applyWordGroup(wordGroup(Group::Food));
+}
+void Form1::mnuNumbers_Click()
+{
+    applyWordGroup(wordGroup(Group::Numbers));
+}
+void Form1::mnuShapes_Click()
+{
+    applyWordGroup(wordGroup(Group::Shapes));
+}
+void Form1::mnuPhrases_Click()
+{
+    applyWordGroup(wordGroup(Group::Phrases));
+}
 
 void Form1::CmbEnglish_Click()
 {

@@ -7,8 +7,9 @@
 namespace form1layout {
 
 inline constexpr QSize kClientArea = twipsSize(7245, 5355);
-inline constexpr QRect kPagePane = twipsRect(120, 120, 6975, 4695);      // WB
-inline constexpr QRect kEntryList = twipsRect(1680, 4920, 3735, 315);    // CmbEnglish
-inline constexpr QRect kOrvaniBox = twipsRect(1680, 4320, 3735, 375);    // txtOrvana, over the page's foot
+inline constexpr QRect kPagePane = twipsRect(120, 120, 6975, 4695); // WB
+inline constexpr QRect kEntryList = twipsRect(1680, 4920, 3735, 315); // CmbEnglish
+inline constexpr QRect kOrvaniBox
+    = twipsRect(1680, 4320, 3735, 375); // txtOrvana, over the page's foot
 
 } // namespace form1layout

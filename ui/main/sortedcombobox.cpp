@@ -27,7 +27,8 @@ void SortedComboBox::stopPickOnLeavingTheField()
 void SortedComboBox::appendItem(const QString &text)
 {
     int position = 0;
-    while (position < count() && QString::compare(itemText(position), text, Qt::CaseInsensitive) <= 0)
+    while (position < count()
+           && QString::compare(itemText(position), text, Qt::CaseInsensitive) <= 0)
         ++position;
     const QString fieldText = currentText();
     const bool noneSelected = currentIndex() < 0;
@@ -47,7 +48,8 @@ void SortedComboBox::removeAllItems()
 
 bool SortedComboBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == lineEdit() && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+    if (watched == lineEdit()
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             event->accept();

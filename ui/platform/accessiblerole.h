@@ -9,11 +9,12 @@ template <typename Widget, QAccessible::Role role>
 void setAccessibleRole()
 {
     static const bool installed = [] {
-        QAccessible::installFactory([](const QString &className, QObject *object) -> QAccessibleInterface * {
-            if (className != QLatin1String(Widget::staticMetaObject.className()))
-                return nullptr;
-            return new QAccessibleWidget(static_cast<QWidget *>(object), role);
-        });
+        QAccessible::installFactory(
+            [](const QString &className, QObject *object) -> QAccessibleInterface * {
+                if (className != QLatin1String(Widget::staticMetaObject.className()))
+                    return nullptr;
+                return new QAccessibleWidget(static_cast<QWidget *>(object), role);
+            });
         return true;
     }();
     Q_UNUSED(installed);

@@ -14,5 +14,6 @@ inline QString toQString(std::u16string_view text)
 // A view of `text`; valid as long as `text` lives unchanged.
 inline std::u16string_view toU16View(const QString &text)
 {
-    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<std::size_t>(text.size())};
+    return {reinterpret_cast<const char16_t *>(text.utf16()),
+            static_cast<std::size_t>(text.size())};
 }

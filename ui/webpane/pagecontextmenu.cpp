@@ -9,7 +9,8 @@ namespace {
 void addPageAction(QMenu *menu, QWebEngineView *view, const QString &text,
                    QWebEnginePage::WebAction action, bool enabled = true)
 {
-    QAction *item = menu->addAction(text, view, [view, action] { view->triggerPageAction(action); });
+    QAction *item
+        = menu->addAction(text, view, [view, action] { view->triggerPageAction(action); });
     item->setEnabled(enabled);
 }
 
