@@ -8,12 +8,13 @@ comes from scripts/pages/: lessons.ini (picture, notes and word parts of each le
 Orvani words of the page-only pages), art/ (the pictures, inlined as SVG) and
 prose/ (the bodies of the introduction, syntax and not-found pages) and
 lexicon.tsv (every Orvani form the pages show, with its meaning and sound).
-Pages that show an Orvani word the lexicon lacks are refused.
+Pages that show an Orvani word the lexicon lacks, or an Orvani text without
+its sound, are refused.
 
   make-pages.py --phrasebook PROGRAM            write the pages into HTML/
   make-pages.py --phrasebook PROGRAM --speech   list "audio file<TAB>Orvani text"
                            for make-audio.sh, one line for each lexicon form
-                           that has a sound
+                           and each other Orvani text the pages show
   make-pages.py --phrasebook PROGRAM --check    write nothing; fail where a
                            file in HTML/ is not as it would be written
 

@@ -2,7 +2,7 @@
 
 All three are built from scripts/pages/lexicon.tsv, one line per Orvani form:
 orvani, english, kind (word, part or phrase), the lesson page that teaches it
-and its sound file (empty for none). The script and style they share are kept
+and its sound file. The script and style they share are kept
 by hand in HTML/ beside them (study.js, selftest.js, study.css), as style.css
 is.
 """
@@ -143,7 +143,7 @@ def dictionary_page(lexicon, by_orvani, other_page, page):
                      else f'<li><a role="link" aria-disabled="true">{letter}</a></li>')
     body = [f"""
 <h1>{title}</h1>
-<p class="lead">{counted(lexicon)}. A phrase is listed under each of its words; the {heads[1 if by_orvani else 0]} opens the lesson that teaches it. The other way round: <a href="{other_page}">{heads[1]} to {heads[0]}</a>.</p>
+<p class="lead">{counted(lexicon)}. {"A phrase is listed under each of its words" if by_orvani else "A phrase is listed under each of its main words, a word under its key word (“I see” under see)"}; the {heads[1 if by_orvani else 0]} opens the lesson that teaches it. The other way round: <a href="{other_page}">{heads[1]} to {heads[0]}</a>.</p>
 <div class="filter">
 <label for="filter">Find</label>
 <input id="filter" type="search" autocomplete="off" spellcheck="false" aria-describedby="filter-count">
