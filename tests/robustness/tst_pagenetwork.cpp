@@ -85,7 +85,10 @@ void tst_PageNetwork::pagesAndTheirMenu()
         {"Back (Forward) Reload Select all", "Reload", [&] { return !loads.isEmpty(); }},
         {"Back (Forward) Reload Select all", "Select all", [&] { return view->hasSelection(); }},
         {"Back (Forward) Reload Copy Select all", "Copy",
-         [&] { return QGuiApplication::clipboard()->text() == view->selectedText(); }},
+         [&] { // buttons hold no text to copy
+             return QGuiApplication::clipboard()->text()
+                 == view->selectedText().remove(QChar::ObjectReplacementCharacter);
+         }},
     };
     for (const auto &step : steps) {
         QTest::mouseClick(view->focusProxy(), Qt::RightButton); // the engine asks for the menu
