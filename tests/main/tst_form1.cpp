@@ -83,70 +83,37 @@ private slots:
         QTest::addColumn<QString>("steps"); // of both choices, as the box changes
         QTest::addColumn<QString>("box"); // its text
         QTest::addColumn<QString>("field"); // the list's
-        QTest::newRow("Animals")
-            << "mnuAnimals"
-            << "Bear|Beaver|Buffalo|Cow|Deer|Dog|Fox|Horse|Mouse|Pig|Rabbit|Skunk|Wolf"
-            << ""
-            << "Tatanka"
-            << "";
-        QTest::newRow("Body") << "mnuBody"
-                              << "Body Parts"
-                              << "open body_parts.html, hide, open body_parts.html"
-                              << "Tatanka"
-                              << "";
-        QTest::newRow("Colors") << "mnuColors"
-                                << "Color Wheel|Sacred Colors"
-                                << ""
-                                << "Tatanka"
-                                << "";
-        QTest::newRow("Family") << "mnuFamily"
-                                << "Father|Grandfather|Grandmother|Mother|Uncle"
-                                << ""
-                                << "Tatanka"
-                                << "";
-        QTest::newRow("Food") << "mnuFood"
-                              << "Beef|Bread|Milk|Potato|Soup"
-                              << ""
-                              << "Tatanka"
-                              << "";
-        QTest::newRow("Numbers") << "mnuNumbers"
-                                 << "One to Ten"
-                                 << "hide, open numbers.html, open numbers.html"
-                                 << "Tatanka"
-                                 << "";
-        QTest::newRow("Shapes") << "mnuShapes"
-                                << "Circle|Rectangle|Square|Triangle"
-                                << ""
-                                << "Tatanka"
-                                << "";
-        QTest::newRow("Phrases")
-            << "mnuPhrases"
-            << "Are you full?|Come in. {to one}|Did you do this?|Have you had enough to eat?|"
-               "How old are you?|I don't feel good.|I don't know.|I have a problem.|"
-               "I have a stomach ache.|I saw.|I wish to speak to you.|I'm full|"
-               "I'm glad to see you again.|I'm glad you came.|I'm happy to have met you.|It is "
-               "said.|"
-               "We had.|What is it?|What is your name?|Where are you from?|Where are you going?|"
-               "Where do you come from?|Where do you live?|Where have you been?"
-            << ""
-            << ""
-            << "";
-        QTest::newRow("Intro") << "mnuIntro"
-                               << ""
-                               << "open intro.html, hide, open intro.html"
-                               << "" << kPrompt;
-        QTest::newRow("Syntax") << "mnuSyntax"
-                                << ""
-                                << "hide, open syntax.htm, open syntax.htm"
-                                << "" << kPrompt;
-        QTest::newRow("English to Orvani") << "mnuEnglish_dict"
-                                           << ""
-                                           << "hide, open english.htm, open english.htm"
-                                           << "" << kPrompt;
-        QTest::newRow("Orvani to English") << "mnuOrva_dict"
-                                           << ""
-                                           << "hide, open orvani.htm, open orvani.htm"
-                                           << "" << kPrompt;
+        const auto row = [](const char *name, const char *item, const char *shown,
+                            const char *steps, const char *box, const QString &field) {
+            QTest::newRow(name) << item << shown << steps << box << field;
+        };
+        row("Animals", "mnuAnimals",
+            "Bear|Beaver|Buffalo|Cow|Deer|Dog|Fox|Horse|Mouse|Pig|Rabbit|Skunk|Wolf", "", "Tatanka",
+            "");
+        row("Body", "mnuBody", "Body Parts", "open body_parts.html, hide, open body_parts.html",
+            "Tatanka", "");
+        row("Colors", "mnuColors", "Color Wheel|Sacred Colors", "", "Tatanka", "");
+        row("Family", "mnuFamily", "Father|Grandfather|Grandmother|Mother|Uncle", "", "Tatanka",
+            "");
+        row("Food", "mnuFood", "Beef|Bread|Milk|Potato|Soup", "", "Tatanka", "");
+        row("Numbers", "mnuNumbers", "One to Ten", "hide, open numbers.html, open numbers.html",
+            "Tatanka", "");
+        row("Shapes", "mnuShapes", "Circle|Rectangle|Square|Triangle", "", "Tatanka", "");
+        row("Phrases", "mnuPhrases",
+            "Are you full?|Come in. {to one}|Did you do this?|Have you had enough to eat?|"
+            "How old are you?|I don't feel good.|I don't know.|I have a problem.|"
+            "I have a stomach ache.|I saw.|I wish to speak to you.|I'm full|"
+            "I'm glad to see you again.|I'm glad you came.|I'm happy to have met you.|"
+            "It is said.|We had.|What is it?|What is your name?|Where are you from?|"
+            "Where are you going?|Where do you come from?|Where do you live?|"
+            "Where have you been?",
+            "", "", "");
+        row("Intro", "mnuIntro", "", "open intro.html, hide, open intro.html", "", kPrompt);
+        row("Syntax", "mnuSyntax", "", "hide, open syntax.htm, open syntax.htm", "", kPrompt);
+        row("English to Orvani", "mnuEnglish_dict", "", "hide, open english.htm, open english.htm",
+            "", kPrompt);
+        row("Orvani to English", "mnuOrva_dict", "", "hide, open orvani.htm, open orvani.htm", "",
+            kPrompt);
     }
 
     // Chosen twice: a word group fills the list once, sorted, with nothing
@@ -176,27 +143,21 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("visible");
-        QTest::newRow("text entry") << "mnuAnimals"
-                                    << "Wolf" << 0 << "open wolf.html"
-                                    << "Sunkmanitu tanka" << true;
-        QTest::newRow("hidden after opening")
-            << "mnuBody"
-            << "Body Parts" << 0 << "open body_parts.html, hide, show, open body_parts.html, hide"
-            << "Tatanka" << false;
-        QTest::newRow("hidden before opening")
-            << "mnuColors"
-            << "Sacred Colors" << 0 << "hide, open sacred_colors.html"
-            << "Tatanka" << false;
-        QTest::newRow("text no entry has") << "mnuNumbers"
-                                           << "bear" << 0 << "hide, open numbers.html, show"
-                                           << "Tatanka" << true;
-        QTest::newRow("failing page") << "mnuAnimals"
-                                      << "Fox" << 1 << "open fox.html, fails, open not.htm"
-                                      << "Sirolan" << true;
-        QTest::newRow("not-found page failing too")
-            << "mnuAnimals"
-            << "Fox" << 2 << "open fox.html, fails, open not.htm, fails"
-            << "Sirolan" << true;
+        const auto row = [](const char *name, const char *group, const char *entry, int failing,
+                            const char *steps, const char *text, bool visible) {
+            QTest::newRow(name) << group << entry << failing << steps << text << visible;
+        };
+        row("text entry", "mnuAnimals", "Wolf", 0, "open wolf.html", "Sunkmanitu tanka", true);
+        row("hidden after opening", "mnuBody", "Body Parts", 0,
+            "open body_parts.html, hide, show, open body_parts.html, hide", "Tatanka", false);
+        row("hidden before opening", "mnuColors", "Sacred Colors", 0,
+            "hide, open sacred_colors.html", "Tatanka", false);
+        row("text no entry has", "mnuNumbers", "bear", 0, "hide, open numbers.html, show",
+            "Tatanka", true);
+        row("failing page", "mnuAnimals", "Fox", 1, "open fox.html, fails, open not.htm", "Sirolan",
+            true);
+        row("not-found page failing too", "mnuAnimals", "Fox", 2,
+            "open fox.html, fails, open not.htm, fails", "Sirolan", true);
     }
 
     // A pick shows the box, writes a text entry's Orvani and opens its page;
