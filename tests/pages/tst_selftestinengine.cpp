@@ -1,0 +1,341 @@
+#include "contentfolder.h"
+
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+#include <QtTest>
+
+namespace {
+
+class ErrorLoggingPage : public QWebEnginePage
+{
+public:
+    using QWebEnginePage::QWebEnginePage;
+    QStringList errors;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                  int line, const QString &source) override
+    {
+        if (level == ErrorMessageLevel)
+            errors << QStringLiteral("%1:%2: %3").arg(source, QString::number(line), message);
+    }
+};
+
+// Defines, in the page, `asked()`: the item of the question shown, found by
+// its sound or its prompt, and `choose(mode, group, length)` for the setup.
+const char kHelpers[] = R"(
+    window.t = {
+        items: JSON.parse(document.getElementById('selftest-items').textContent),
+        q: () => document.getElementById('question'),
+        asked() {
+            const prompt = t.q().querySelector('#prompt'), sound = t.q().querySelector('[data-audio]');
+            if (!prompt)
+                return t.items.find(i => i.sound === sound.dataset.audio);
+            const shown = (prompt.querySelector('.orvani') || prompt).firstChild.textContent;
+            return t.items.find(i => i.english === shown || i.orvani === shown);
+        },
+        choose(mode, group, length) {
+            document.querySelector(`[value="${mode}"]`).checked = true;
+            document.getElementById('group').value = group;
+            document.getElementById('length').value = length;
+            document.getElementById('start').focus();
+        },
+        letters: s => s.toLowerCase().replace(/[^\p{L}\p{N}]/gu, ''),
+        written: s => s.toLowerCase().replace(/[^\p{L}\p{N}\s]/gu, '').split(/\s+/).filter(Boolean).join(' '),
+        text: id => document.getElementById(id).textContent,
+    };
+    true)";
+
+// Every group in turn, rounds of all its items by ear, answered by clicks
+// with the first choice: the problems of any question's choices, and
+// whether every round held each item of its group once.
+const char kChoicesOfEveryGroup[] = R"((() => {
+    const problems = [], groups = [...document.getElementById('group').options].map(o => o.value);
+    const ends = s => /[.?!]$/.test(s.replace(/\s*\([^)]*\)$/, ''));
+    for (const group of groups) for (let pass = 0; pass < 2; pass++) {
+        t.choose('listen', group, 'all');
+        document.getElementById('start').click();
+        const seen = [], wanted = t.items.filter(i => i.sound && (!group || i.group === group));
+        while (!document.getElementById('round').hidden) {
+            const item = t.asked(), labels = [...t.q().querySelectorAll('.choices button')].map(b => b.textContent);
+            const where = `${group}: ${item.orvani}: ${labels.join(' / ')}`;
+            seen.push(item);
+            const kinds = labels.map(l => t.items.filter(i => t.written(i.english) === t.written(l)).map(i => i.kind));
+            if (labels.length !== 4 || new Set(labels.map(t.written)).size !== 4)
+                problems.push('not four choices written apart: ' + where);
+            if (!labels.some(l => t.written(l) === t.written(item.english)))
+                problems.push('no right answer: ' + where);
+            if (!kinds.every(k => k.includes(item.kind)))
+                problems.push('a choice of another kind: ' + where);
+            if (new Set(labels.map(l => /^[A-Z]/.test(l))).size > 1 || new Set(labels.map(ends)).size > 1)
+                problems.push('choices of mixed style: ' + where);
+            t.q().querySelector('.choices button').click();
+            [...t.q().querySelectorAll('button')].pop().click();
+        }
+        if (seen.length !== wanted.length || new Set(seen).size !== wanted.length)
+            problems.push(`a round of all of "${group}" asked ${seen.length}, ${new Set(seen).size} apart`);
+    }
+    return problems;
+})())";
+
+} // namespace
+
+// The self-test as the real engine runs it: rounds by keyboard, what a round
+// offers, and that it keeps nothing.
+class tst_SelfTestInEngine : public QObject
+{
+    Q_OBJECT
+    QWebEngineView m_view;
+    ErrorLoggingPage *m_page = new ErrorLoggingPage(&m_view);
+
+    void load()
+    {
+        m_page->errors.clear();
+        QSignalSpy loaded(&m_view, &QWebEngineView::loadFinished);
+        m_view.load(QUrl::fromLocalFile(contentFolder().absoluteFilePath("selftest.html")));
+        QVERIFY(loaded.wait(10000) && loaded.first().first().toBool());
+        QVERIFY(evaluate(kHelpers).toBool());
+    }
+
+    QVariant evaluate(const QString &script)
+    {
+        const auto result = std::make_shared<std::optional<QVariant>>();
+        m_page->runJavaScript(script, [result](const QVariant &v) { *result = v; });
+        (void)QTest::qWaitFor([&] { return result->has_value(); }, 10000);
+        return result->value_or(QVariant());
+    }
+
+    void press(int key, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(m_view.focusProxy(), Qt::Key(key));
+    }
+
+    // Answers the question shown by keyboard, rightly or not, in its way.
+    void answer(const QString &mode, bool right)
+    {
+        if (mode == "listen") {
+            // From Listen past Slower to the choice meant, then to Next.
+            const int place = evaluate(QString("[...t.q().querySelectorAll('.choices button')].findIndex("
+                                               "b => (b.dataset.meaning == t.asked().meaning) === %1)")
+                                           .arg(right ? "true" : "false")).toInt();
+            press(Qt::Key_Tab, 2 + place);
+            press(Qt::Key_Return);
+        } else if (mode == "type-orvani") {
+            QTest::keyClicks(m_view.focusProxy(), right ? evaluate("t.asked().orvani").toString() : "xyz");
+            press(Qt::Key_Return);
+        } else {
+            press(Qt::Key_Return); // Show
+            press(Qt::Key_Tab, right ? 0 : 1);
+            press(Qt::Key_Return); // I knew it, I did not know it
+            return;
+        }
+        QTRY_VERIFY2(QStringList({"Next question", "See your score"})
+                         .contains(evaluate("document.activeElement.textContent").toString()),
+                     qPrintable(mode + ": " + evaluate("document.activeElement.outerHTML + t.text('feedback') + t.asked().orvani").toString()));
+        press(Qt::Key_Return);
+    }
+
+    QString titleAndScore()
+    {
+        return evaluate("t.text('question-title') + '|' + t.text('score')").toString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_view.setPage(m_page);
+        m_view.resize(465, 313);
+        m_view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_view));
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(m_page->errors.isEmpty(), qPrintable(m_page->errors.join('\n')));
+    }
+
+    void wrongAnswerComesBack_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("group");
+        for (const char *mode : {"listen", "type-orvani", "recall-orvani", "recall-english"})
+            QTest::newRow(mode) << mode << (QByteArray(mode) == "listen" ? "animals" : "phrases");
+    }
+
+    // A round of five by keyboard, the first answer wrong: the round ends
+    // with that item listed with its sound, and Return starts a round of it
+    // alone; answered rightly, nothing is left to practise.
+    void wrongAnswerComesBack()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, group);
+        load();
+        evaluate(QString("t.choose('%1', '%2', '5')").arg(mode, group));
+        press(Qt::Key_Return);
+        QTRY_COMPARE(titleAndScore(), "Question 1 of 5|");
+        const QString missed = evaluate("t.asked().orvani").toString();
+        answer(mode, false);
+        for (int question = 2; question <= 5; ++question) {
+            QTRY_COMPARE(titleAndScore(), QString("Question %1 of 5|").arg(question));
+            answer(mode, true);
+        }
+        QTRY_VERIFY(titleAndScore().endsWith(" 4 of 5."));
+        QCOMPARE(evaluate("[...document.querySelectorAll('#missed li .orvani')].map(e => e.textContent)")
+                     .toStringList(), QStringList{missed});
+        QCOMPARE(evaluate("document.querySelectorAll('#missed li .sounds button[data-audio]').length").toInt(), 2);
+        QCOMPARE(evaluate("document.activeElement.id").toString(), "retry");
+        press(Qt::Key_Return);
+        QTRY_COMPARE(titleAndScore(), "Question 1 of 1|");
+        QCOMPARE(evaluate("t.asked().orvani").toString(), missed);
+        answer(mode, true);
+        QTRY_VERIFY(titleAndScore().endsWith(" 1 of 1."));
+        QVERIFY(evaluate("document.getElementById('retry').hidden && document.getElementById('missed-part').hidden"
+                         " && document.activeElement.id === 'again'").toBool());
+    }
+
+    void typedAnswers_data()
+    {
+        QTest::addColumn<QString>("typing"); // item -> [what to type, the verdict it earns]
+        QTest::newRow("as written") << "i => [i.orvani, '^Right\\\\.$']";
+        QTest::newRow("case, punctuation, spaces")
+            << "i => [i.orvani.toLowerCase().replace(/[.?]/g, '').replace(/ /g, '  ') + ' ',"
+               " i.orvani.toLowerCase() === i.orvani ? '^Right' : '^Right, with a small slip \\\\(capital letters']";
+        QTest::newRow("one letter in a long word")
+            << "i => [i.orvani.slice(0, 2) + 'q' + i.orvani.slice(3),"
+               " t.letters(i.orvani).length >= 5 ? 'one letter\\\\)\\\\.$' : '^Not quite']";
+        QTest::newRow("two letters") << "i => ['qq' + i.orvani.slice(2), '^Not quite']";
+        QTest::newRow("another form one letter away")
+            << "i => (o => o ? [o.orvani, '^Not quite'] : [i.orvani, '^Right'])(t.items.find(o => o !== i"
+               " && t.letters(o.orvani).length === t.letters(i.orvani).length"
+               " && [...t.letters(o.orvani)].filter((c, n) => c !== t.letters(i.orvani)[n]).length === 1))";
+    }
+
+    // Every phrase typed (into the field, sent as Return sends it): slips of
+    // case, punctuation and spaces and one letter in a long word are taken,
+    // and a difference is shown wherever the typing was not exact; more, or a
+    // slip that makes another Orvani form, is not taken.
+    void typedAnswers()
+    {
+        QFETCH(QString, typing);
+        load();
+        const QString round = R"((typing => {
+            t.choose('type-orvani', 'phrases', 'all');
+            document.getElementById('start').click();
+            const problems = [];
+            while (!document.getElementById('round').hidden) {
+                const item = t.asked(), [typed, verdict] = typing(item), field = t.q().querySelector('input');
+                field.value = typed;
+                field.form.requestSubmit();
+                const said = t.text('feedback'), shown = !!t.q().querySelector('.difference');
+                if (!new RegExp(verdict).test(said))
+                    problems.push(`${typed}: ${said}`);
+                if (shown !== (typed.trim() !== item.orvani))
+                    problems.push(`${typed}: ${shown ? 'a difference shown' : 'no difference shown'}`);
+                [...t.q().querySelectorAll('button')].pop().click();
+            }
+            return problems;
+        })()";
+        const QStringList problems = evaluate(round + typing + ")").toStringList();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        QVERIFY(evaluate("t.text('score')").toString().startsWith("You got "));
+    }
+
+    // The difference of one slip, letter by letter.
+    void typedDifferenceIsMarked()
+    {
+        load();
+        evaluate("t.choose('type-orvani', 'phrases', '5')");
+        press(Qt::Key_Return);
+        QTRY_COMPARE(titleAndScore(), "Question 1 of 5|");
+        const QString answer = evaluate("t.asked().orvani").toString();
+        QTest::keyClicks(m_view.focusProxy(), answer.left(2) + "q" + answer.mid(3));
+        press(Qt::Key_Return);
+        QTRY_VERIFY(evaluate("!!document.querySelector('.difference')").toBool());
+        const auto marked = [&](const char *tag) {
+            return evaluate(QString("[...document.querySelectorAll('.difference %1')]"
+                                    ".map(e => e.lastChild.textContent).join('')").arg(tag)).toString();
+        };
+        QCOMPARE(marked("del"), "q");
+        QCOMPARE(marked("ins"), answer.mid(2, 1));
+        // Said in words too, for those who cannot see the marks.
+        QVERIFY(evaluate("document.querySelector('.difference').textContent").toString()
+                    .contains(" extra q"));
+    }
+
+    // No question offers two choices written alike or of another kind or
+    // style, and a round of a whole group holds each of its items once.
+    void choicesAreFair()
+    {
+        load();
+        const QStringList problems = evaluate(kChoicesOfEveryGroup).toStringList();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 10).join('\n')));
+    }
+
+    // Rounds of five walk through a group of fifteen before any item comes back.
+    void roundsWalkThroughTheGroup()
+    {
+        load();
+        const QString rounds = R"((() => {
+            const asked = [];
+            for (let round = 0; round < 4; round++) {
+                t.choose('recall-english', 'animals', '5');
+                document.getElementById('start').click();
+                while (!document.getElementById('round').hidden) {
+                    asked.push(t.asked().orvani);
+                    t.q().querySelector('button:not([data-audio])').click();
+                    t.q().querySelector('.judge button').click();
+                }
+            }
+            return [new Set(asked.slice(0, 15)).size, new Set(asked.slice(15)).size,
+                    t.items.filter(i => i.group === 'animals').length].join(' ');
+        })())";
+        QCOMPARE(evaluate(rounds).toString(), "15 5 15");
+    }
+
+    // Slower plays the question's sound at six tenths of the speed, Listen
+    // at full speed again.
+    void slowerInTheTest()
+    {
+        load();
+        evaluate("t.choose('listen', '', '5')");
+        press(Qt::Key_Return);
+        QTRY_COMPARE(evaluate("document.activeElement.textContent").toString(), " Listen");
+        press(Qt::Key_Tab);
+        press(Qt::Key_Space);
+        const QString playing = "(a => a && a.src.endsWith(t.asked().sound) && String(a.playbackRate))"
+                                "(document.querySelector('audio'))";
+        QTRY_COMPARE(evaluate(playing).toString(), "0.6");
+        QTest::keyClick(m_view.focusProxy(), Qt::Key_Tab, Qt::ShiftModifier);
+        press(Qt::Key_Space);
+        QTRY_COMPARE(evaluate(playing).toString(), "1");
+    }
+
+    // After rounds in every way nothing is kept: no storage, cookie or
+    // database, and the engine's profile has written no file to disk.
+    void nothingIsStored()
+    {
+        load();
+        for (const char *mode : {"listen", "type-orvani", "recall-orvani", "recall-english"}) {
+            evaluate(QString("t.choose('%1', '', '5')").arg(mode));
+            press(Qt::Key_Return);
+            for (int question = 1; question <= 5; ++question) {
+                QTRY_COMPARE(titleAndScore(), QString("Question %1 of 5|").arg(question));
+                answer(mode, question % 2);
+            }
+            QTRY_VERIFY2(titleAndScore().endsWith(" of 5."), qPrintable(mode + (": " + titleAndScore())));
+            press(Qt::Key_Tab, 2); // past Practise and Another round
+            press(Qt::Key_Return); // Change group or practice
+            QTRY_VERIFY(evaluate("document.activeElement.id === 'group'").toBool());
+        }
+        evaluate("indexedDB.databases().then(list => { t.databases = list.length; })");
+        QTRY_COMPARE(evaluate("t.databases").toInt(), 0);
+        QCOMPARE(evaluate("localStorage.length + sessionStorage.length + document.cookie"), "0");
+        QVERIFY(m_page->profile()->isOffTheRecord());
+        QVERIFY(!QDirIterator(m_page->profile()->persistentStoragePath(), QDir::Files,
+                             QDirIterator::Subdirectories).hasNext());
+    }
+};
+
+QTEST_MAIN(tst_SelfTestInEngine)
+#include "tst_selftestinengine.moc"
