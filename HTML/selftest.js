@@ -12,7 +12,7 @@
     const title = $('question-title'), question = $('question'), feedback = $('feedback');
     const result = $('result'), score = $('score'), missedPart = $('missed-part');
     const missedList = $('missed'), retry = $('retry');
-    const decks = new Map(); // group and whether sounds are needed -> items still to come
+    const decks = new Map(); // group and whether asked by ear -> items still to come
     let state = null; // the round being played: mode, group, questions, index, right, missed
     let ended = null; // the round just ended: mode, group, missed
 
@@ -32,44 +32,21 @@
         element('span', {class: 'orvani', lang: 'x-orvani', ...attributes}, text);
     const say = text => orvaniStudy.say(text);
 
-    // Sounds: one audio element for the page, made when first needed, played
-    // at normal speed or slower. A sound that cannot play says so beside it.
-    let audio = null;
-    const play = b => {
-        if (!audio) {
-            audio = element('audio', {hidden: ''});
-            document.body.append(audio);
-        }
-        audio.pause();
-        audio.src = b.dataset.audio;
-        audio.defaultPlaybackRate = audio.playbackRate = Number(b.dataset.rate);
-        const notice = b.parentElement.querySelector('.sound-notice');
-        notice.textContent = '';
-        audio.play().catch(() => {
-            notice.textContent = 'This sound cannot be played.';
-            say(notice.textContent);
-        });
-    };
-    document.addEventListener('click', event => {
-        const b = event.target.closest('button[data-audio]');
-        if (b)
-            play(b);
-    });
-    // Listen and Slower for an item; `named` says its Orvani in the labels
-    // (not while the question is to tell what it is).
+    // Listen and Slower for an item, played by study.js, which also says on
+    // the page when a sound cannot play. `named` says its Orvani in the
+    // labels (not while the question is to tell what it is).
     const sounds = (item, named) => {
         if (!item.sound)
             return '';
         const listen = named ? `Listen to ${item.orvani}` : 'Play the sound';
         const slower = named ? `Listen to ${item.orvani} slower` : 'Play the sound slower';
-        return element('span', {class: 'sounds'},
-            element('button', {type: 'button', class: 'play with-text', 'data-audio': item.sound,
-                               'data-rate': '1', 'aria-label': listen},
+        return element('span', {class: 'player sounds'},
+            element('button', {type: 'button', class: 'play with-text', 'data-sound': item.sound,
+                               'aria-label': listen},
                     element('span', {class: 'play-icon', 'aria-hidden': 'true'}), ' Listen'),
             ' ',
-            element('button', {type: 'button', class: 'slower', 'data-audio': item.sound,
-                               'data-rate': '0.6', 'aria-label': slower}, 'Slower'),
-            element('span', {class: 'sound-notice'}));
+            element('button', {type: 'button', class: 'slower', 'data-sound': item.sound,
+                               'data-rate': '0.6', 'aria-label': slower}, 'Slower'));
     };
 
     const shuffled = list => {
@@ -85,9 +62,9 @@
     // anew, with the items of this round last, so none comes twice in a round
     // and each pass through the deck holds every item once.
     const draw = (name, mode, count) => {
-        const needSound = mode === 'listen';
-        const all = items.filter(item => (!name || item.group === name) && (!needSound || item.sound));
-        const key = `${name} ${needSound}`;
+        const byEar = mode === 'listen';
+        const all = items.filter(item => (!name || item.group === name) && (!byEar || item.byEar));
+        const key = `${name} ${byEar}`;
         if (!decks.has(key))
             decks.set(key, []);
         const deck = decks.get(key), drawn = [];
@@ -104,7 +81,7 @@
         const count = length.value === 'all' ? Infinity : Number(length.value);
         const questions = draw(group.value, mode, count);
         if (!questions.length) {
-            feedback.textContent = 'No word of this group has a sound yet: choose another way to practise.';
+            feedback.textContent = 'No word of this group can be asked by ear: choose another way to practise.';
             return;
         }
         begin(mode, group.value, questions);
@@ -326,8 +303,6 @@
         const {mode, group: name, right, questions, missed} = state;
         state = null;
         ended = {mode, group: name, missed};
-        if (audio)
-            audio.pause();
         round.hidden = true;
         question.replaceChildren();
         score.textContent = `You ${mode === 'listen' || mode === 'type-orvani' ? 'got' : 'knew'} `

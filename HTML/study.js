@@ -2,9 +2,11 @@
 // storage, no cookies; the page forgets all when it is left.
 'use strict';
 
-// Any button with data-sound plays that file when pressed. A sound that
-// cannot play (missing file, no gesture) is said in words instead; say()
-// speaks through the same hidden live region.
+// Any button with data-sound plays that file, at its data-rate if it has one
+// (Slower: 0.6). A Slower button without data-sound plays its player's
+// <audio> slower; the player is back at its normal speed when it ends. A
+// sound that cannot play (missing or broken file) is said on the page beside
+// its button, and through a live region; say() speaks through the same region.
 const orvaniStudy = (() => {
     let playing = null;
     // Made at once: a live region filled in the moment it appears is not read.
@@ -15,22 +17,54 @@ const orvaniStudy = (() => {
     const say = text => {
         notice.textContent = text;
     };
+    const problemOf = player => player.querySelector('.sound-problem');
+    const failed = (button, error) => {
+        if (error && error.name === 'AbortError') // paused for the next sound
+            return;
+        const player = button.closest('.player') || button.parentElement;
+        button.classList.add('no-sound');
+        if (!problemOf(player)) {
+            const problem = document.createElement('span');
+            problem.className = 'sound-problem';
+            problem.textContent = 'This sound cannot be played.';
+            player.append(problem);
+        }
+        say('This sound cannot be played.');
+    };
+    const cleared = button => {
+        const player = button.closest('.player') || button.parentElement;
+        button.classList.remove('no-sound');
+        problemOf(player)?.remove();
+        say('');
+    };
+    const start = (audio, button) => {
+        cleared(button);
+        audio.currentTime = 0;
+        audio.playbackRate = Number(button.dataset.rate || 1);
+        audio.play().catch(error => failed(button, error));
+    };
     const play = button => {
         if (playing)
             playing.pause();
         playing = new Audio(button.dataset.sound);
-        button.classList.remove('no-sound');
-        say('');
-        playing.play().catch(() => {
-            button.classList.add('no-sound');
-            say('This sound cannot be played.');
-        });
+        playing.addEventListener('error', () => failed(button));
+        start(playing, button);
     };
     document.addEventListener('click', event => {
         const button = event.target.closest('button[data-sound]');
         if (button)
-            play(button);
+            return play(button);
+        const slower = event.target.closest('.player button[data-rate]');
+        const audio = slower?.closest('.player').querySelector('audio');
+        if (audio)
+            start(audio, slower);
     });
+    document.addEventListener('ended', event => { event.target.playbackRate = 1; }, true);
+    document.addEventListener('error', event => {
+        const slower = event.target.closest?.('.player')?.querySelector('button[data-rate]');
+        if (event.target instanceof HTMLAudioElement && slower)
+            failed(slower);
+    }, true);
     return {say};
 })();
 

@@ -93,8 +93,8 @@ inline constexpr auto kEntries = std::to_array<Entry>({
     text(Phrases, u"I have a stomach ache.", u"Holuna mawisan yelo.", u"\\HTML\\p18.html"),
     text(Phrases, u"Did you do this?", u"Tiko kecanu hwo?", u"\\HTML\\p19.html"),
     text(Phrases, u"It is said.", u"Sowaki yelo.", u"\\HTML\\p20.html"),
-    text(Phrases, u"What is your name?", u"Kecaso he tahu hwo?", u"\\HTML\\p21.html"),
-    text(Phrases, u"How old are you?", u"Mitawe kehanu hwo?", u"\\HTML\\p22.html"),
+    text(Phrases, u"What is your name?", u"Kecaso tahu hwo?", u"\\HTML\\p21.html"),
+    text(Phrases, u"How old are you?", u"Kehanu mitawe hwo?", u"\\HTML\\p22.html"),
     text(Phrases, u"Come in. {to one}", u"Tima hiyuwo.", u"\\HTML\\p23.html"),
 });
 } // namespace detail

@@ -3,8 +3,8 @@
 import re
 import sys
 
-from lexicon import guide, key
-from pagekit import audio_of_page, esc, orvani_markup, page, picture, player, stem
+from lexicon import guide, key, orvani_elements, sound_of
+from pagekit import audio_of_page, esc, orvani_markup, page, picture, player, said, stem
 
 DICTIONARIES = '<a href="english.htm">English to Orvani</a> &middot; <a href="orvani.htm">Orvani to English</a>'
 
@@ -48,7 +48,7 @@ def plan(entries, group_of, lessons, forms):
     ways = {}
     for group, pages in by_group.items():
         for i, name in enumerate(pages):
-            ways[name] = {"group": group, "related": [],
+            ways[name] = {"group": group, "related": [], "page": name,
                           "prev": (pages[i - 1], title[pages[i - 1]]) if i else None,
                           "next": (pages[i + 1], title[pages[i + 1]]) if i + 1 < len(pages) else None}
     by_stem = {stem(p): p for p in title}
@@ -68,7 +68,7 @@ def plan(entries, group_of, lessons, forms):
 
 def onward(way):
     """Links to the related pages, along the group, and to practice."""
-    lines = []
+    lines = [f"<!--uses:{way['page']}-->"]
     if way["related"]:
         lines.append("See also: " + ", ".join(f'<a href="{p}">{esc(t)}</a>' for p, t in way["related"]))
     steps = []
@@ -80,18 +80,43 @@ def onward(way):
         lines.append(f'{esc(way["group"])}: ' + " &middot; ".join(steps))
     lines.append(study_marker(way["group"]) + DICTIONARIES)
     return ('<nav class="onward" aria-label="More lessons">'
-            + "".join(f"<p>{line}</p>" for line in lines) + "</nav>\n")
+            + "".join(line if line.startswith("<!--uses:") else f"<p>{line}</p>" for line in lines) + "</nav>\n")
+
+
+def lessons_used(text, forms, lessons):
+    """The lesson pages whose words a page shows, in the order of `lessons`."""
+    used = set()
+    for found in orvani_elements(text):
+        for form in [found["text"]] + found["text"].split():
+            used.add(forms.get(key(form), {}).get("lesson"))
+    return [p for p in lessons if p in used]
+
+
+def link_uses(out, forms, titles):
+    """Links each lesson page to the lessons whose words it uses ("Words
+    from") and to the pages that use its own words ("Its words on"), so that
+    every such pair is linked both ways. `titles`: lesson page -> title."""
+    uses = {name: [p for p in lessons_used(out[name], forms, titles) if p != name] for name in titles}
+    users = {name: [p for p in titles if name in uses[p]] for name in titles}
+
+    def line(label, pages):
+        links = ", ".join(f'<a href="{p}">{esc(titles[p])}</a>' for p in pages)
+        return f'<p class="uses">{label}: {links}</p>' if pages else ""
+
+    for name in titles:
+        out[name] = out[name].replace(f"<!--uses:{name}-->", line("Words from", uses[name])
+                                      + line("Its words on", users[name]))
 
 
 def sentence(item, forms, here):
-    """'Orvani text = English' as a line of the page; each word taught on
-    another page links to it."""
+    """'Orvani text = English' as a line of the page, with its sound; each
+    word taught on another page links to it."""
     orvani, english = (s.strip() for s in item.split(" = ", 1))
     words = []
     for word in orvani.split():
         lesson = forms.get(key(word), {}).get("lesson", here)
         words.append(esc(word) if lesson == here else f'<a href="{lesson}">{esc(word)}</a>')
-    return f'<i lang="x-orvani">{" ".join(words)}</i> {esc(english)}'
+    return f'{said(orvani, " ".join(words))} {esc(english)}'
 
 
 def gloss(form, forms):
@@ -101,11 +126,28 @@ def gloss(form, forms):
     return row["english"]
 
 
+def short_gloss(form, forms):
+    """The meaning without its explanation: 'I, my (in front of ...)' -> 'I, my'."""
+    return re.split(r" \(|; ", gloss(form, forms))[0]
+
+
+def word_part(item, forms):
+    """One item of the word parts: a word, or a word made of a part and a stem
+    (ma-waron), shown whole and then piece by piece, each with its sound."""
+    item = item.strip()
+    whole = f'{said(item)} {esc(gloss(item, forms))}'
+    if not re.search(r"\w-\w", item):
+        return f"<li>{whole}</li>"
+    left, right = item.split("-", 1)
+    pieces = [left + "-", right] if key(left + "-") in forms else [left, "-" + right]
+    shown = " + ".join(f"{said(p)} {esc(short_gloss(p, forms))}" for p in pieces)
+    return f'<li>{whole} <span class="pieces">= {shown}</span></li>'
+
+
 def lesson_page(entry, notes, forms, way):
     parts = ""
     if notes.get("parts"):
-        items = [f'<li><i lang="x-orvani">{esc(p.strip())}</i> {esc(gloss(p, forms))}</li>'
-                 for p in notes["parts"].split("|")]
+        items = [word_part(p, forms) for p in notes["parts"].split("|")]
         parts = '<ul class="parts" aria-label="Word parts">' + "".join(items) + "</ul>\n"
     answers = "".join(
         f'<h2>{heading}</h2>\n<ul class="answers">'
@@ -116,8 +158,8 @@ def lesson_page(entry, notes, forms, way):
 <figure class="picture">{picture(notes["picture"], notes["alt"])}</figure>
 <div class="words">
 <h1>{esc(entry["english"])}</h1>
-<p class="orvani" lang="x-orvani">{esc(entry["orvani"])}</p>
-<p class="say">Say it: <span lang="x-orvani">{guide(entry["orvani"])}</span></p>
+<p class="orvani" lang="x-orvani" data-sound="{sound_of(entry["orvani"])}">{esc(entry["orvani"])}</p>
+<p class="say">Say it: <span lang="x-orvani" data-sound="{sound_of(entry["orvani"])}">{guide(entry["orvani"])}</span></p>
 {player(audio_of_page(entry["page"]), entry["orvani"])}
 </div>
 </div>

@@ -30,89 +30,154 @@ def read_lexicon():
     lines = (SOURCE / "lexicon.tsv").read_text(encoding="utf-8").splitlines()
     if lines[0].split("\t") != COLUMNS:
         sys.exit(f"lexicon.tsv: the header must be {' '.join(COLUMNS)}")
-    forms, problems = {}, []
+    forms, problems, sounds = {}, [], {}
     for number, line in enumerate(lines[1:], 2):
         row = dict(zip(COLUMNS, line.split("\t")))
         if len(line.split("\t")) != len(COLUMNS) or row["kind"] not in KINDS:
             problems.append(f"line {number}: needs five fields and a kind of {sorted(KINDS)}")
         elif key(row["orvani"]) in forms:
             problems.append(f"line {number}: {row['orvani']} has a second meaning")
-        elif (row["kind"] == "part") == bool(row["audio"]):
-            problems.append(f"line {number}: {row['orvani']}: parts have no sound, the rest do")
+        elif not re.fullmatch(r"audio/[a-z0-9-]+\.mp3", row["audio"]) or row["audio"] in sounds:
+            problems.append(f"line {number}: {row['orvani']} needs a sound file of its own")
         else:
             forms[key(row["orvani"])] = row
+            sounds[row["audio"]] = row["orvani"]
     if problems:
         sys.exit("lexicon.tsv:\n  " + "\n  ".join(problems))
     return forms
 
 
+_forms = None
+
+
+def sound_of(text):
+    """The sound file of any Orvani text a page shows: the lexicon's for a form
+    it holds (also when written as a syllable guide, ta-tan-ka), else one made
+    for that sentence, audio/s-<its words>.mp3."""
+    global _forms
+    if _forms is None:
+        _forms = read_lexicon()
+    row = _forms.get(key(text))
+    return row["audio"] if row else f"audio/s-{slug(text)}.mp3"
+
+
+def spoken(text):
+    """What the voice reads for a text: the lexicon's own spelling of a form,
+    without the hyphens that mark a part or split syllables."""
+    row = (_forms or read_lexicon()).get(key(text))
+    return re.sub(r"[-\u00b7]", "", row["orvani"] if row else text).strip()
+
+
+# Consonant pairs that begin a word (blo) and so open a syllable together.
+ONSETS = ("bl",)
+
+
 def syllables(word):
     """Each vowel begins a new syllable's core; of the consonants between two
-    vowels the last one opens the next syllable: tan-ka, sunk-ma-ni-tu."""
+    vowels the last one opens the next syllable, or the last two when they are
+    a pair that begins a word: tan-ka, sunk-ma-ni-tu, o-blo."""
     cores = [i for i, c in enumerate(word) if c.lower() in VOWELS]
     if len(cores) < 2:
         return [word]
     cuts = []
     for here, after in zip(cores, cores[1:]):
-        cuts.append(after if after == here + 1 else after - 1)
+        cut = after if after == here + 1 else after - 1
+        if cut - 1 > here and word[cut - 1:after].lower() in ONSETS:
+            cut -= 1
+        cuts.append(cut)
     return [word[a:b] for a, b in zip([0] + cuts, cuts + [len(word)])]
 
 
+ORDINALS = ["first", "second", "third", "fourth", "fifth", "sixth"]
+
+
 def guide(text):
-    """ta-<b>tan</b>-ka: syllables, the next-to-last one stressed in every word."""
+    """ta-<b>tan</b>-ka: syllables, the next-to-last one stressed in every word;
+    the stress is also said in words for screen readers."""
     words = []
     for word in re.findall(r"[A-Za-z]+", text):
         parts = [esc(s.lower()) for s in syllables(word)]
         stressed = max(len(parts) - 2, 0)
+        said = (f"stress on the {ORDINALS[stressed]} of {len(parts)} syllables" if len(parts) > 1
+                else "one syllable")
         parts[stressed] = f"<b>{parts[stressed]}</b>"
-        words.append(f'<span class="w">{"-".join(parts)}</span>')
+        words.append(f'<span class="w">{"-".join(parts)}<span class="sr-only" lang="en"> ({said})</span></span>')
     return " ".join(words)
 
 
 class OrvaniText(HTMLParser):
-    """Collects the text of every element marked lang="x-orvani"."""
+    """Collects every element marked lang="x-orvani" that is not inside
+    another: its text, its data-sound and whether it is part of a picture."""
 
     SEPARATE = {"text", "li", "p", "td", "div"}
-    VOID = {"br", "img", "meta", "link", "input", "source", "path", "circle"}
+    VOID = {"br", "img", "meta", "link", "input", "source", "path", "circle", "rect"}
 
     def __init__(self):
         super().__init__()
-        self.stack, self.texts = [], []
+        self.stack, self.found, self.svg = [], [], 0
 
     def handle_starttag(self, tag, attrs):
         if tag in self.VOID:
             return
-        lang = dict(attrs).get("lang")
-        inside = lang == "x-orvani" if lang else bool(self.stack and self.stack[-1])
-        self.stack.append(inside)
-        if inside and (not self.stack[:-1] or not self.stack[-2]):
-            self.texts.append("")
+        attrs = dict(attrs)
+        self.svg += tag == "svg"
+        lang = attrs.get("lang")
+        inside = lang == "x-orvani" if lang else bool(self.stack and self.stack[-1][1])
+        self.stack.append((tag, inside))
+        if inside and (len(self.stack) < 2 or not self.stack[-2][1]):
+            self.found.append({"text": "", "sound": attrs.get("data-sound", ""), "picture": self.svg > 0})
         elif inside and tag in self.SEPARATE:
-            self.texts[-1] += " "
+            self.found[-1]["text"] += " "
 
     def handle_endtag(self, tag):
         if tag not in self.VOID and self.stack:
-            self.stack.pop()
+            self.svg -= self.stack.pop()[0] == "svg"
 
     def handle_data(self, data):
-        if self.stack and self.stack[-1]:
-            self.texts[-1] += data
+        if self.stack and self.stack[-1][1]:
+            self.found[-1]["text"] += data
+
+
+def orvani_elements(page_html):
+    """Each Orvani text of a page as {text, sound, picture}."""
+    reader = OrvaniText()
+    reader.feed(page_html)
+    for found in reader.found:
+        found["text"] = " ".join(found["text"].split())
+    return [f for f in reader.found if f["text"]]
 
 
 def orvani_texts(page_html):
-    reader = OrvaniText()
-    reader.feed(page_html)
-    return [t.strip() for t in reader.texts if t.strip()]
+    return [f["text"] for f in orvani_elements(page_html)]
+
+
+def speech(pages, forms):
+    """Sound file -> what it says: every lexicon form and every Orvani text the
+    pages show outside their pictures."""
+    said = {row["audio"]: spoken(row["orvani"]) for row in forms.values()}
+    for text in pages.values():
+        for found in orvani_elements(text):
+            if not found["picture"]:
+                said.setdefault(sound_of(found["text"]), spoken(found["text"]))
+    return said
 
 
 def check(pages, forms, entries):
-    """Refuses pages that show an Orvani word the lexicon lacks, and a lexicon
+    """Refuses pages that show an Orvani word the lexicon lacks or an Orvani
+    text without its sound, two texts that would share one sound, and a lexicon
     whose forms are not taught where it says, or whose entry texts disagree
     with the entry table."""
-    problems, shown = [], {}
+    problems, shown, sounds = [], {}, {}
     for name, text in pages.items():
-        for orvani in orvani_texts(text):
+        for found in orvani_elements(text):
+            orvani = found["text"]
             shown.setdefault(key(orvani), set()).add(name)
+            if not found["picture"]:
+                if found["sound"] != sound_of(orvani):
+                    problems.append(f"{name} shows {orvani!r} without its sound {sound_of(orvani)}")
+                said = sounds.setdefault(sound_of(orvani), spoken(orvani))
+                if said != spoken(orvani):
+                    problems.append(f"{sound_of(orvani)} would say both {said!r} and {spoken(orvani)!r}")
             for word in re.split(r"[\s+=,]+", orvani):
                 shown.setdefault(key(word), set()).add(name)
                 if key(word) and key(word) not in forms:

@@ -1,9 +1,10 @@
 #!/bin/sh
-# Speaks every Orvani form of the lexicon that has a sound (the entry texts,
-# the words of the page-only pages, the word forms) into HTML/audio/. The list
-# of files and texts comes from make-pages.py, which reads the phrasebook that
-# the program is built with and scripts/pages/lexicon.tsv, so page and sound
-# names always agree. Rerunning it gives the same files byte for byte.
+# Speaks every Orvani text the pages show (each form of the lexicon and every
+# sentence: examples, answers, notes) into HTML/audio/, and removes the sounds
+# no page uses any more. The list of files and texts comes from make-pages.py,
+# which builds the pages from the phrasebook that the program is built with
+# and scripts/pages/, so page and sound names always agree. Rerunning it gives
+# the same files byte for byte.
 #
 #   make-audio.sh PHRASEBOOK-PROGRAM   (cmake --build BUILD --target audio)
 #
@@ -37,4 +38,6 @@ while IFS="$(printf '\t')" read -r file text; do
         --tt "$text" --ta "Orvani Parlevo" "$tmp/say.wav" "$root/HTML/$file"
     count=$((count + 1))
 done < "$tmp/list"
+cut -f1 "$tmp/list" | sed 's|^audio/||' | sort > "$tmp/kept"
+(cd "$out" && ls *.mp3 | sort | comm -23 - "$tmp/kept" | xargs -r rm -f --)
 echo "make-audio: wrote $count files to $out"

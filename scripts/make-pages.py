@@ -8,12 +8,13 @@ comes from scripts/pages/: lessons.ini (picture, notes and word parts of each le
 Orvani words of the page-only pages), art/ (the pictures, inlined as SVG) and
 prose/ (the bodies of the introduction, syntax and not-found pages) and
 lexicon.tsv (every Orvani form the pages show, with its meaning and sound).
-Pages that show an Orvani word the lexicon lacks are refused.
+Pages that show an Orvani word the lexicon lacks, or an Orvani text without
+its sound, are refused.
 
   make-pages.py --phrasebook PROGRAM            write the pages into HTML/
   make-pages.py --phrasebook PROGRAM --speech   list "audio file<TAB>Orvani text"
                            for make-audio.sh, one line for each lexicon form
-                           that has a sound
+                           and each other Orvani text the pages show
   make-pages.py --phrasebook PROGRAM --check    write nothing; fail where a
                            file in HTML/ is not as it would be written
 
@@ -27,9 +28,9 @@ import sys
 
 import phrasebook
 import studypages
-from lessonpages import finish_links, lesson_page, onward, plan
-from lexicon import check, read_lexicon
-from pagekit import OUT, ROOT, SOURCE, esc, page, picture, stem
+from lessonpages import finish_links, lesson_page, link_uses, onward, plan
+from lexicon import check, read_lexicon, speech
+from pagekit import OUT, ROOT, SOURCE, esc, page, picture, prose_markup, said, stem
 from wordpages import WordPages
 
 def read_ini(name):
@@ -48,7 +49,7 @@ def small_words(forms, lesson, listed):
         word = esc(r["orvani"])
         if r["lesson"] != lesson:
             word = f'<a href="{r["lesson"]}">{word}</a>'
-        cells.append(f'<tr><td lang="x-orvani">{word}</td><td>{esc(r["english"])}</td></tr>')
+        cells.append(f'<tr><td>{said(r["orvani"], word, "span")}</td><td>{esc(r["english"])}</td></tr>')
     return ('<table class="words-list">\n<thead><tr><th scope="col">Orvani</th>'
             f'<th scope="col">English</th></tr></thead>\n<tbody>{"".join(cells)}</tbody>\n</table>')
 
@@ -58,7 +59,7 @@ def prose_page(name, group, forms=None):
     body = re.sub(r"<!-- picture: (\w+) \| (.*?) -->", lambda m: picture(m.group(1), m.group(2)), body)
     body = re.sub(r"<!-- small words:(.*?)-->", lambda m: small_words(forms, name, m.group(1)), body)
     title = re.sub(r"<[^>]+>", "", re.search(r"<h1>(.*?)</h1>", body, re.S).group(1)).strip()
-    return page(title, group, body, "prose-page")
+    return page(title, group, prose_markup(body), "prose-page")
 
 
 def arguments():
@@ -80,11 +81,6 @@ def main():
     texts = [e for e in entries if e["orvani"]]
     words = read_ini("words.ini")
     forms = read_lexicon()
-
-    if args.speech:
-        for audio, text in sorted({(r["audio"], r["orvani"]) for r in forms.values() if r["audio"]}):
-            print(f"{audio}\t{text}")
-        return
 
     group_of = phrasebook.group_of(book)
     lessons = read_ini("lessons.ini")
@@ -108,8 +104,13 @@ def main():
     out[tails["Syntax"]] = prose_page("syntax.htm", "Syntax", forms)
     out[tails["NotFound"]] = prose_page("not.htm", "Page not found")
 
+    link_uses(out, forms, {e["page"]: e["english"] for e in entries})
     finish_links(out)
     check(out, forms, entries)
+    if args.speech:
+        for audio, text in sorted(speech(out, forms).items()):
+            print(f"{audio}\t{text}")
+        return
     if args.check:
         stale = sorted(name for name, text in out.items()
                        if not (OUT / name).is_file() or (OUT / name).read_text(encoding="utf-8") != text)

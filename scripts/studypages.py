@@ -2,16 +2,16 @@
 
 All three are built from scripts/pages/lexicon.tsv, one line per Orvani form:
 orvani, english, kind (word, part or phrase), the lesson page that teaches it
-and its sound file (empty for none). The script and style they share are kept
-by hand in HTML/ beside them (study.js, study.css; the self-test, made by
-selftestpage.py, adds selftest.js), as style.css is.
+and its sound file. The script and style they share are kept by hand in
+HTML/ beside them (study.js, study.css; the self-test, made by
+selftestpage.py, adds selftest.js and selftest.css), as style.css is.
 """
 
 import re
 import sys
 
-from lexicon import read_lexicon
-from pagekit import esc
+from lexicon import read_lexicon, sound_of
+from pagekit import esc, sound_buttons
 from selftestpage import selftest_page
 
 KINDS = {"word": ("word", "words"), "part": ("word part", "word parts"),
@@ -28,6 +28,27 @@ def words_of(text):
 
 
 ARTICLES = ("a", "an", "the")
+# English words a row is not filed under when it has a better one: who does
+# it, and the small words around a verb ("I don't know" is filed under know).
+PERSONS = {"i", "you", "we", "he", "she", "they", "it", "my", "your", "our", "i'm", "be"}
+HELPERS = {"am", "are", "is", "do", "did", "don't", "didn't", "not", "have", "haven't",
+           "had", "to", "of", "or", "and", "in"}
+
+
+def key_words(text, kind):
+    """The words an English row is filed under. A phrase: each of its words but
+    persons, helpers and articles. A word or part: its key word, the first
+    after its persons and helpers ('I see, I saw' under see, 'have, own'
+    under have); its meaning's note in brackets aside."""
+    words = [w for w in words_of(re.split(r" \(|; ", text)[0]) if w not in ARTICLES]
+    if kind == "phrase":
+        keys = [w for w in words if w not in PERSONS | HELPERS]
+        return keys or words[-1:]
+    rest = words
+    if rest and rest[0] in PERSONS:
+        while rest and rest[0] in PERSONS | HELPERS:
+            rest = rest[1:]
+    return (rest or words[-1:] or [sort_key(text)])[:1]
 
 
 def sort_key(text):
@@ -56,12 +77,17 @@ def with_word_marked(text, word):
 
 def filings(lexicon, side):
     """(key, number, line, is_first) for every place a line is filed, sorted.
-    A phrase files under each of its words, a word or part under its whole text."""
+    Orvani: a phrase files under each of its words, a word or part under its
+    whole text. English: under its key words (key_words)."""
     places = []
     for number, line in enumerate(lexicon):
         text = line[side]
-        keys = ([w for w in words_of(text) if w not in ARTICLES] if line["kind"] == "phrase"
-                else [sort_key(text)])
+        if side == "english":
+            keys = key_words(text, line["kind"])
+        elif line["kind"] == "phrase":
+            keys = [w for w in words_of(text) if w not in ARTICLES]
+        else:
+            keys = [sort_key(text)]
         for i, key in enumerate(keys or [sort_key(text)]):
             places.append((key, number, line, i == 0))
     places.sort(key=lambda p: (p[0], p[2]["kind"] == "phrase", sort_key(p[2][side]), p[1]))
@@ -69,11 +95,7 @@ def filings(lexicon, side):
 
 
 def play_button(line):
-    if not line["audio"]:
-        return ""
-    return (f'<button type="button" class="play" data-sound="{esc(line["audio"])}" '
-            f'aria-label="Listen to {esc(line["orvani"])}"><span class="play-icon" aria-hidden="true">'
-            "</span></button>")
+    return sound_buttons(line["audio"], line["orvani"])
 
 
 def dictionary_row(key, number, line, is_first, by_orvani):
@@ -81,11 +103,11 @@ def dictionary_row(key, number, line, is_first, by_orvani):
     filed_by = "orvani" if by_orvani else "english"
 
     def text(side):
-        if line["kind"] == "phrase" and side == filed_by:
+        if side == filed_by and (line["kind"] == "phrase" or sort_key(line[side]) != key):
             return with_word_marked(line[side], key)
         return esc(line[side])
 
-    orvani = f'<td class="orvani" lang="x-orvani">{text("orvani")}</td>'
+    orvani = f'<td class="orvani" lang="x-orvani" data-sound="{sound_of(line["orvani"])}">{text("orvani")}</td>'
     english = f'<td><a href="{esc(line["lesson"])}">{text("english")}</a></td>'
     cells = orvani + english if by_orvani else english + orvani
     first = " data-first" if is_first else ""
@@ -121,7 +143,7 @@ def dictionary_page(lexicon, by_orvani, other_page, page):
                      else f'<li><a role="link" aria-disabled="true">{letter}</a></li>')
     body = [f"""
 <h1>{title}</h1>
-<p class="lead">{counted(lexicon)}. A phrase is listed under each of its words; the {heads[1 if by_orvani else 0]} opens the lesson that teaches it. The other way round: <a href="{other_page}">{heads[1]} to {heads[0]}</a>.</p>
+<p class="lead">{counted(lexicon)}. {"A phrase is listed under each of its words" if by_orvani else "A phrase is listed under each of its main words, a word under its key word (“I see” under see)"}; the {heads[1 if by_orvani else 0]} opens the lesson that teaches it. The other way round: <a href="{other_page}">{heads[1]} to {heads[0]}</a>.</p>
 <div class="filter">
 <label for="filter">Find</label>
 <input id="filter" type="search" autocomplete="off" spellcheck="false" aria-describedby="filter-count">
@@ -137,9 +159,10 @@ def dictionary_page(lexicon, by_orvani, other_page, page):
 
 
 def study_page(text, scripts=("study.js",)):
-    """A page of make-pages.py with the study style and scripts added."""
+    """A page of make-pages.py with the study style and scripts added (each
+    script once: the frame already has study.js where a page plays sounds)."""
     extra = '<link rel="stylesheet" href="study.css">\n' + "".join(
-        f'<script src="{name}" defer></script>\n' for name in scripts)
+        f'<script src="{name}" defer></script>\n' for name in scripts if f'src="{name}"' not in text)
     return text.replace("</head>", extra + "</head>", 1)
 
 

@@ -3,8 +3,8 @@ Their Orvani words come from words.ini; the sound of each, from the lexicon."""
 
 import math
 
-from lexicon import guide, key
-from pagekit import esc, page, picture, player
+from lexicon import guide, key, sound_of
+from pagekit import esc, page, picture, player, prose_markup, said
 
 
 class WordPages:
@@ -15,7 +15,7 @@ class WordPages:
 
     def say(self, word, compact=True):
         """The word's syllable guide and its player."""
-        return (f'<span class="say" lang="x-orvani">{guide(word)}</span>'
+        return (f'<span class="say" lang="x-orvani" data-sound="{sound_of(word)}">{guide(word)}</span>'
                 + player(self.forms[key(word)]["audio"], word, compact))
 
     def colors(self):
@@ -24,8 +24,9 @@ class WordPages:
     def numbers_page(self, name):
         items = []
         for n, word in self.words["numbers"].items():
-            items.append(f'<li><span class="digit">{n}</span><span class="word"><span lang="x-orvani">'
-                         f'{esc(word)}</span>{dots(int(n))}</span><span class="listen">{self.say(word)}</span></li>')
+            items.append(f'<li><span class="digit">{n}</span><span class="word"><span lang="x-orvani" '
+                         f'data-sound="{sound_of(word)}">{esc(word)}</span>{dots(int(n))}</span>'
+                         f'<span class="listen">{self.say(word)}</span></li>')
         body = f"""
 <h1>One to Ten</h1>
 <p class="lead">Count with the dots, then press play and say each number after the trainer. A number follows the thing it counts: <i lang="x-orvani">oblo kesun</i>, a shape with four sides, is a square.</p>
@@ -34,24 +35,24 @@ class WordPages:
 </ul>
 <p class="example">For example: <i lang="x-orvani">Mahanu tukeno yelo.</i> I am ten (my years are ten).</p>
 {self.onward(name)}"""
-        return page("One to Ten", "Numbers", body, "numbers-page")
+        return page("One to Ten", "Numbers", prose_markup(body), "numbers-page")
 
     def swatch(self, english, word, rgb):
         return (f'<li><span class="swatch" style="background:{rgb}"></span>'
-                f'<span class="word" lang="x-orvani">{esc(word)}</span> <span>{esc(english)}</span> '
+                f'<span class="word" lang="x-orvani" data-sound="{sound_of(word)}">{esc(word)}</span> '
+                f'<span>{esc(english)}</span> '
                 f'{player(self.forms[key(word)]["audio"], word, True)}</li>')
 
     def colors_page(self, name):
         colors = self.colors()
         main, others = list(colors.items())[:6], list(colors.items())[6:]
         mixes = "".join(
-            f'<li><i lang="x-orvani">{colors[a][0]}</i> + <i lang="x-orvani">{colors[b][0]}</i> = '
-            f'<i lang="x-orvani">{colors[c][0]}</i> ({c})</li>'
+            f'<li>{said(colors[a][0])} + {said(colors[b][0])} = {said(colors[c][0])} ({c})</li>'
             for a, b, c in (("red", "yellow", "orange"), ("yellow", "blue", "green"), ("blue", "red", "purple")))
-        wheel = wheel_svg(colors, "A color wheel of twelve slices; the six main colors carry their Orvani names")
+        wheel = wheel_svg(colors, "A color wheel of twelve slices: the six main colors of the list beside it, with a blend between each two")
         body = f"""
 <h1>Color Wheel <span class="small">&middot; <i lang="x-orvani">ranuve yuhomi</i>, the color circle</span></h1>
-<p class="lead">A color word describes, so it follows its noun: <i lang="x-orvani">tavoleka kotewa</i>, a brown horse. <span lang="x-orvani">{guide("ranuve")}</span> {player(self.forms["ranuve"]["audio"], "ranuve", True)} color</p>
+<p class="lead">A color word describes, so it follows its noun: <i lang="x-orvani">tavoleka kotewa</i>, a brown horse. {self.say("ranuve")} color</p>
 <div class="wheel">
 {wheel}
 <ul class="swatches">
@@ -65,7 +66,7 @@ class WordPages:
 {chr(10).join(self.swatch(e, w, c) for e, (w, c) in others)}
 </ul>
 {self.onward(name)}"""
-        return page("Color Wheel", "Colors", body, "colors-page")
+        return page("Color Wheel", "Colors", prose_markup(body), "colors-page")
 
     def sacred_colors_page(self, name):
         colors = self.colors()
@@ -74,9 +75,9 @@ class WordPages:
             word, color, icon, line = (s.strip() for s in value.split("|"))
             color_word, rgb = colors[color]
             cards.append(f'<li style="--season:{rgb}">{picture(icon, f"{season.capitalize()}: {line}")}'
-                         f'<span><span class="word" lang="x-orvani">{esc(word)}</span> '
+                         f'<span><span class="word" lang="x-orvani" data-sound="{sound_of(word)}">{esc(word)}</span> '
                          f'<span class="season">{esc(season)}</span> '
-                         f'<span class="small"><i lang="x-orvani">{esc(color_word)}</i>, {esc(color)}</span> '
+                         f'<span class="small">{said(color_word)}, {esc(color)}</span> '
                          f'{self.say(word)}</span></li>')
         body = f"""
 <h1>Sacred Colors</h1>
@@ -86,7 +87,7 @@ class WordPages:
 </ul>
 <p>A color describes, so it follows the season: <i lang="x-orvani">kasuto sawiyo</i>, the yellow summer. All color words are on the <a href="colors.html">Color Wheel</a>.</p>
 {self.onward(name)}"""
-        return page("Sacred Colors", "Colors", body, "sacred-colors-page")
+        return page("Sacred Colors", "Colors", prose_markup(body), "sacred-colors-page")
 
     def body_parts_page(self, name):
         sides = {"left": [], "right": []}
@@ -102,7 +103,8 @@ class WordPages:
                 marks.append(f'<path d="M{lx} {ly}L{x:g} {y:g}"/><circle cx="{x:g}" cy="{y:g}" r="2.5"/>'
                              f'<circle cx="{lx + (-9 if side == "left" else 9)}" cy="{ly}" r="9" class="n"/>'
                              f'<text x="{lx + (-9 if side == "left" else 9)}" y="{ly + 4}">{number}</text>')
-                items.append(f'<li><span class="word" lang="x-orvani">{esc(word)}</span> {esc(english)} '
+                items.append(f'<li><span class="word" lang="x-orvani" data-sound="{sound_of(word)}">{esc(word)}</span> '
+                             f'{esc(english)} '
                              f'{self.say(word)}</li>')
         figure = picture("body", "A standing figure; numbered lines lead to its parts, named in the list")
         figure = figure.replace("</svg>",
@@ -117,7 +119,7 @@ class WordPages:
 </ol>
 <p>To say whose a part is, put <i lang="x-orvani">ma-</i> or <i lang="x-orvani">ke-</i> on the noun: <i lang="x-orvani">matovaki</i>, my head. To say it hurts, name the part, then <i lang="x-orvani">mawisan</i>, I ache: <i lang="x-orvani">Tovaki mawisan yelo.</i> I have a headache.</p>
 {self.onward(name)}"""
-        return page("Body Parts", "Body", body, "body-page")
+        return page("Body Parts", "Body", prose_markup(body), "body-page")
 
 
 def dots(n):
@@ -128,13 +130,13 @@ def dots(n):
 
 
 def wheel_svg(colors, label):
-    """Six named colors with a blend between each pair, twelve slices in all.
-    Each name sits on a light tag, readable on any slice."""
+    """Six main colors with a blend between each pair, twelve slices in all;
+    their names are in the list beside the wheel."""
     def mix(a, b):
         return "#" + "".join(f"{(int(a[i:i + 2], 16) + int(b[i:i + 2], 16)) // 2:02x}" for i in (1, 3, 5))
 
     names = list(colors)[:6]
-    paths, tags, labels = [], [], []
+    paths = []
     for i in range(12):
         here, after = colors[names[i // 2]][1], colors[names[(i // 2 + 1) % 6]][1]
         color = here if i % 2 == 0 else mix(here, after)
@@ -143,18 +145,6 @@ def wheel_svg(colors, label):
              ((96, a0), (96, a1), (40, a1), (40, a0))]
         paths.append(f'<path d="M{p[0][0]:.1f} {p[0][1]:.1f}A96 96 0 0 1 {p[1][0]:.1f} {p[1][1]:.1f}'
                      f'L{p[2][0]:.1f} {p[2][1]:.1f}A40 40 0 0 0 {p[3][0]:.1f} {p[3][1]:.1f}Z" fill="{color}"/>')
-        if i % 2 == 0:
-            a = math.radians(i * 30 - 90)
-            x, y = 100 + 69 * math.cos(a), 100 + 69 * math.sin(a)
-            word = colors[names[i // 2]][0]
-            width = 7 * len(word) + 8
-            tags.append(f'<rect x="{x - width / 2:.1f}" y="{y - 8:.1f}" width="{width}" height="15" rx="7"/>')
-            labels.append(f'<text x="{x:.1f}" y="{y + 4:.1f}">{esc(word)}</text>')
     return (f'<svg viewBox="0 0 200 200" role="img" aria-label="{esc(label)}"><title>{esc(label)}</title>'
             f'<g stroke="#f5f1e6" stroke-width="2">{"".join(paths)}</g>'
-            '<circle cx="100" cy="100" r="36" fill="#fffdf8"/>'
-            f'<g fill="#fffdf8">{"".join(tags)}</g>'
-            '<g lang="x-orvani" text-anchor="middle" font-weight="700">'
-            '<text x="100" y="97" font-size="12" fill="#93402b">ranuve</text>'
-            '<text x="100" y="112" font-size="12" fill="#93402b">yuhomi</text>'
-            f'<g font-size="11" fill="#2d3a3e">{"".join(labels)}</g></g></svg>')
+            '<circle cx="100" cy="100" r="36" fill="#fffdf8"/></svg>')

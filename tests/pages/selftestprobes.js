@@ -15,7 +15,7 @@ window.t = {
     asked() {
         const prompt = t.q().querySelector('#prompt');
         if (!prompt)
-            return t.items.find(i => i.sound === t.q().querySelector('[data-audio]').dataset.audio);
+            return t.items.find(i => i.sound === t.q().querySelector('[data-sound]').dataset.sound);
         const shown = (prompt.querySelector('.orvani') || prompt).firstChild.textContent;
         return t.items.find(i => i.english === shown || i.orvani === shown);
     },
@@ -43,7 +43,7 @@ window.t = {
         for (const group of [...document.getElementById('group').options].map(o => o.value)) {
             for (let pass = 0; pass < 2; pass++) {
                 t.start('listen', group, 'all');
-                const seen = new Set(), wanted = t.items.filter(i => i.sound && (!group || i.group === group));
+                const seen = new Set(), wanted = t.items.filter(i => i.byEar && (!group || i.group === group));
                 for (; t.inRound(); t.next()) {
                     const item = t.asked(), labels = [...t.q().querySelectorAll('.choices button')]
                         .map(b => b.textContent);
@@ -93,7 +93,7 @@ window.t = {
         for (let round = 0; round < 4; round++) {
             for (t.start('recall-english', 'animals', '5'); t.inRound();) {
                 asked.push(t.asked().orvani);
-                t.q().querySelector('button:not([data-audio])').click();
+                t.q().querySelector('button:not([data-sound])').click();
                 t.q().querySelector('.judge button').click();
             }
         }
@@ -106,7 +106,13 @@ window.t = {
     // The letters marked as extra and as missing in the difference shown.
     marked: tag => [...document.querySelectorAll(`.difference ${tag}`)].map(e => e.lastChild.textContent).join(''),
 
-    // The speed the test's sound plays at, if it plays the question's sound.
-    playing: () => (a => a && a.src.endsWith(t.asked().sound) && String(a.playbackRate))(
-        document.querySelector('audio')),
+    // The speed the last sound played at, if it was the question's sound.
+    played: [],
+    playing: () => (([src, rate] = []) => src?.endsWith(t.asked().sound) && String(rate))(t.played.at(-1)),
+};
+
+const play = HTMLMediaElement.prototype.play;
+HTMLMediaElement.prototype.play = function () {
+    t.played.push([this.src, this.playbackRate]);
+    return play.call(this);
 };

@@ -1,7 +1,9 @@
 #include "contentfolder.h"
 
+#include <QJsonDocument>
 #include <QSignalSpy>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QtTest>
@@ -42,12 +44,86 @@ const char kInspect[] = R"((() => {
     need(!audio.length || audio[0].playbackRate === 0.6, 'Slower does not slow its player');
     const orvani = [...d.querySelectorAll('.orvani')];
     for (const o of orvani) need(o.lang === 'x-orvani', 'Orvani text not marked lang=x-orvani');
+    // Each Orvani text outside a picture names its sound, and buttons on the
+    // page play it at both speeds (or a player holds it).
+    const said = [...d.querySelectorAll('[lang="x-orvani"]')]
+        .filter(e => !e.parentElement.closest('[lang="x-orvani"]') && !e.closest('svg'));
+    for (const e of said) {
+        const sound = e.dataset.sound, q = `[data-sound="${sound}"]`;
+        need(sound && (d.querySelector(`audio[src="${sound}"]`)
+                       || (d.querySelector(`button${q}:not([data-rate="0.6"])`)
+                           && d.querySelector(`button${q}[data-rate="0.6"]`))),
+             `no sound at two speeds for ${text(e)}`);
+    }
     return {problems, orvani: orvani.map(text), text: d.body.innerText,
+            sounds: [...new Set(said.map(e => e.dataset.sound))],
             lesson: !!d.querySelector('svg, img')
                 && audio.some(a => a.controls && /mp3$/.test(a.src)),
             rows: [...d.querySelectorAll('tr')].filter(r => r.querySelector('.orvani')).map(r =>
                 (r.querySelector('a').getAttribute('href') + ': ' + text(r.querySelector('.orvani'))).toLowerCase())};
 })())";
+
+// Sets window.soundsLoaded to the sounds among `list` that do not load.
+const char kLoadSounds[] = R"((list => {
+    window.soundsLoaded = null;
+    Promise.all(list.map(src => new Promise(done => {
+        const a = new Audio();
+        a.preload = 'metadata';
+        a.onloadedmetadata = () => done(a.duration > 0 ? '' : src);
+        a.onerror = () => done(src);
+        a.src = src;
+    }))).then(failed => { window.soundsLoaded = failed.filter(Boolean); });
+}))";
+
+// Every text shown, as the engine draws it, against what lies beneath: WCAG AA
+// (4.5:1, large text 3:1). Text in a picture is read against the shape under it.
+const char kContrast[] = R"((() => { try {
+    const rgba = s => { const m = (s.match(/[\d.]+/g) || [0, 0, 0, 0]).map(Number);
+                        return [m[0], m[1], m[2], m.length > 3 ? m[3] : 1]; };
+    const over = (top, under) => top.slice(0, 3).map((c, i) => c * top[3] + under[i] * (1 - top[3]));
+    const lum = rgb => { const f = c => (c /= 255) <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+                         return 0.2126 * f(rgb[0]) + 0.7152 * f(rgb[1]) + 0.0722 * f(rgb[2]); };
+    const ratio = (a, b) => { const [x, y] = [lum(a), lum(b)].sort((p, q) => q - p); return (x + 0.05) / (y + 0.05); };
+    const chain = e => { const up = []; for (; e; e = e.parentElement) up.unshift(e); return up; };
+    const backdrop = e => chain(e).reduce((bg, el) => over(rgba(getComputedStyle(el).backgroundColor), bg), [255, 255, 255]);
+    const opacity = e => chain(e).reduce((o, el) => o * Number(getComputedStyle(el).opacity), 1);
+    const failures = [], walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+    for (let node; (node = walker.nextNode());) {
+        const e = node.parentElement, box = e.getBoundingClientRect(), style = getComputedStyle(e);
+        if (!node.data.trim() || box.width <= 1 || box.height <= 1 || style.visibility === 'hidden')
+            continue;
+        let bg = backdrop(e), fg = rgba(style.color);
+        if (e.closest('svg')) {
+            const x = box.left + box.width / 2, y = box.top + box.height / 2;
+            const under = document.elementsFromPoint(x, y).find(u => u !== e && !u.contains(e)
+                && u.closest('svg') && getComputedStyle(u).fill !== 'none' && u.tagName !== 'text');
+            bg = under ? over(rgba(getComputedStyle(under).fill), backdrop(under)) : backdrop(e.closest('svg'));
+            fg = rgba(style.fill);
+        }
+        fg[3] *= opacity(e);
+        const size = parseFloat(style.fontSize), bold = Number(style.fontWeight) >= 700;
+        const least = size >= 24 || (bold && size >= 18.66) ? 3 : 4.5, got = ratio(over(fg, bg), bg);
+        if (got < least)
+            failures.push(`${node.data.trim().slice(0, 30)}: ${got.toFixed(2)}:1`);
+    }
+    return failures;
+} catch (error) { return ['the check failed: ' + error]; } })())";
+
+// Each control, focused from the keyboard's side, shows a focus mark of 2
+// pixels or more that stands out 3:1 from the page.
+const char kFocusMarks[] = R"((() => { try {
+    const missing = [];
+    for (const c of document.querySelectorAll('a[href], button, input, select, [tabindex]')) {
+        if (!c.getClientRects().length || c.closest('[hidden]'))
+            continue;
+        c.focus();
+        const s = getComputedStyle(c);
+        if (document.activeElement !== c || s.outlineStyle === 'none' || parseFloat(s.outlineWidth) < 2)
+            missing.push(`${c.outerHTML.slice(0, 60)} (${document.activeElement === c ? s.outline : 'takes no focus'})`);
+    }
+    document.activeElement?.blur();
+    return missing;
+} catch (error) { return ['the check failed: ' + error]; } })())";
 
 } // namespace
 
@@ -87,6 +163,8 @@ private slots:
     void initTestCase()
     {
         m_view.setPage(m_page);
+        // Sounds start from a script's click as from the user's.
+        m_page->settings()->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
         m_view.resize(465, 313);
         m_view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_view));
@@ -127,6 +205,49 @@ private slots:
             QVERIFY2(page["lesson"].toBool(), "no picture, or no player for an MP3 file");
         }
         QVERIFY2(row.isEmpty() || page["rows"].toStringList().contains(row), qPrintable(row));
+
+        evaluate(QString(kLoadSounds) + "(" + QJsonDocument::fromVariant(page["sounds"]).toJson() + ")");
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate("window.soundsLoaded !== null").toBool(), 20000);
+        const QStringList silent = evaluate("window.soundsLoaded").toStringList();
+        QVERIFY2(silent.isEmpty(), qPrintable("sounds that do not load: " + silent.join(", ")));
+        const QStringList faint = evaluate(kContrast).toStringList();
+        QVERIFY2(faint.isEmpty(), qPrintable("text below AA contrast: " + faint.join("; ")));
+        // One Tab puts the keyboard in use; focus moved on from there shows its mark.
+        m_view.activateWindow();
+        m_view.setFocus();
+        press({Qt::Key_Tab});
+        QTRY_VERIFY(evaluate("document.activeElement.matches(':focus-visible')").toBool());
+        const QStringList unmarked = evaluate(kFocusMarks).toStringList();
+        QVERIFY2(unmarked.isEmpty(), qPrintable("controls without a focus mark: " + unmarked.join("; ")));
+    }
+
+    // An example's play button plays its sentence; a sound that cannot be
+    // played is said on the page beside its button, and cleared by one that can.
+    void exampleSoundPlaysAndAFailureIsSaid()
+    {
+        load("p11.html");
+        evaluate("window.played = [];"
+                 "const play = HTMLMediaElement.prototype.play;"
+                 "HTMLMediaElement.prototype.play = function () {"
+                 "    const p = play.call(this); window.played.push(this.src);"
+                 "    p.then(() => window.played.push('playing'), e => window.played.push(e.name));"
+                 "    return p; };"
+                 "document.querySelector('.example button.play').click()");
+        const QString sound = evaluate("document.querySelector('.example [lang=\"x-orvani\"]').dataset.sound").toString();
+        QVERIFY(sound.endsWith(".mp3"));
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate("window.played.length").toInt(), 2, 10000);
+        QVERIFY2(evaluate("window.played[0]").toString().endsWith(sound), qPrintable(sound));
+        QCOMPARE(evaluate("window.played[1]").toString(), "playing");
+        QCOMPARE(evaluate("document.querySelectorAll('.sound-problem').length").toInt(), 0);
+
+        const QString problem = "document.querySelector('.example .sound-problem')?.textContent ?? ''";
+        evaluate("const b = document.querySelector('.example button.slower');"
+                 "b.dataset.sound = 'audio/none-such.mp3'; b.click()");
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(problem).toString(), "This sound cannot be played.", 10000);
+        QVERIFY(evaluate("document.querySelector('.example .sound-problem').offsetHeight > 0").toBool());
+        evaluate("document.querySelector('.example button.play').click()");
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(problem).toString(), "", 10000);
+        QVERIFY(m_page->errors.isEmpty());
     }
 
     // Typing narrows the list to the lines holding the text, one row each, and
@@ -140,7 +261,7 @@ private slots:
             && rows.every(r => r.includes('tatanka')) && rows.length === parseInt(
                 document.getElementById('filter-count').textContent))(
             [...document.querySelectorAll('tr[data-entry]')].filter(r => r.offsetParent)
-                .map(r => r.textContent.toLowerCase())))";
+                .map(r => (r.cells[0].textContent + r.cells[1].textContent).toLowerCase())))";
         QTRY_VERIFY_WITH_TIMEOUT(evaluate(narrowed).toBool(), 10000);
     }
 };

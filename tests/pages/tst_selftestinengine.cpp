@@ -127,7 +127,7 @@ private slots:
         QTRY_VERIFY(titleAndScore().endsWith(" 4 of 5."));
         QCOMPARE(evaluate("[...document.querySelectorAll('#missed li .orvani')].map(e => e.textContent)")
                      .toStringList(), QStringList{missed});
-        QCOMPARE(evaluate("document.querySelectorAll('#missed li .sounds button[data-audio]').length").toInt(), 2);
+        QCOMPARE(evaluate("document.querySelectorAll('#missed li .sounds button[data-sound]').length").toInt(), 2);
         QCOMPARE(evaluate("document.activeElement.id").toString(), "retry");
         press(Qt::Key_Return);
         QTRY_COMPARE(titleAndScore(), "Question 1 of 1|");
