@@ -86,6 +86,20 @@ window.t = {
         return problems;
     },
 
+    // What to type for an item in each way of typing, and the verdict it earns.
+    typings: {
+        'as written': i => [i.orvani, '^Right\\.$'],
+        'case, punctuation, spaces': i => [i.orvani.toLowerCase().replace(/[.?]/g, '').replace(/ /g, '  ') + ' ',
+            i.orvani.toLowerCase() === i.orvani ? '^Right' : '^Right, with a small slip \\(capital letters'],
+        'one letter in a long word': i => [i.orvani.slice(0, 2) + 'q' + i.orvani.slice(3),
+            t.letters(i.orvani).length >= 5 ? 'one letter\\)\\.$' : '^Not quite'],
+        'two letters': i => ['qq' + i.orvani.slice(2), '^Not quite'],
+        // A slip that makes another form of the lexicon, as omapi for imapi.
+        'another form one letter away': i => (o => o ? [o.orvani, '^Not quite'] : [i.orvani, '^Right'])(
+            t.items.find(o => o !== i && t.letters(o.orvani).length === t.letters(i.orvani).length
+                && [...t.letters(o.orvani)].filter((c, n) => c !== t.letters(i.orvani)[n]).length === 1)),
+    },
+
     // Four rounds of five of the fifteen animals: the first three hold all
     // fifteen, each round five apart.
     walkThroughAnimals() {
