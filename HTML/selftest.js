@@ -156,7 +156,7 @@
                 b.append(element('span', {class: 'mark wrong'}, ' your answer'));
         }
         feedback.replaceChildren(right ? 'Right: ' : 'Not quite: ', orvani(item.orvani),
-                                 ` means “${item.english}”.`);
+                                 ` means “${item.english}”${/[.?!]$/.test(item.english) ? '' : '.'}`);
         nextButton();
     };
 
@@ -193,7 +193,8 @@
     };
 
     // The typed text against the answer, letter by letter: letters only typed
-    // are marked as extra, letters only in the answer as missing.
+    // are marked as extra, letters only in the answer as missing. Null when
+    // they have too little in common for that to help.
     const difference = (typed, answer) => {
         const [m, n] = [typed.length, answer.length];
         const common = Array.from({length: m + 1}, () => new Array(n + 1).fill(0));
@@ -220,6 +221,8 @@
                 add('extra', typed[i++]);
             }
         }
+        if (common[0][0] < 0.6 * Math.max(m, n))
+            return null;
         return element('p', {class: 'difference', lang: 'x-orvani'}, ...out.map(({kind, text}) =>
             kind === 'same' ? text
             : element(kind === 'extra' ? 'del' : 'ins', {},
@@ -253,9 +256,11 @@
         feedback.textContent = verdict;
         question.append(element('p', {class: 'answer'}, element('span', {class: 'small'}, 'Answer: '),
                                 orvani(item.orvani), ' ', sounds(item, true)));
-        if (!exact && typed.trim())
-            question.append(element('p', {class: 'small'}, 'Your answer against the right one:'),
-                            difference(typed.trim(), item.orvani));
+        const compared = !exact && typed.trim() && difference(typed.trim(), item.orvani);
+        if (compared)
+            question.append(element('p', {class: 'small'}, 'Your answer against the right one:'), compared);
+        else if (!exact && typed.trim())
+            question.append(element('p', {class: 'small'}, 'You typed: ', orvani(typed.trim())));
         nextButton();
     };
 
