@@ -30,6 +30,8 @@
     };
     const orvani = (text, attributes = {}) =>
         element('span', {class: 'orvani', lang: 'x-orvani', ...attributes}, text);
+    // An item's Orvani, naming its sound as every Orvani text of the pages does.
+    const said = item => orvani(item.orvani, item.sound ? {'data-sound': item.sound} : {});
     const say = text => orvaniStudy.say(text);
 
     // Listen and Slower for an item, played by study.js, which also says on
@@ -255,7 +257,7 @@
             : typed.trim() ? 'Not quite.' : 'Not answered.';
         feedback.textContent = verdict;
         question.append(element('p', {class: 'answer'}, element('span', {class: 'small'}, 'Answer: '),
-                                orvani(item.orvani), ' ', sounds(item, true)));
+                                said(item), ' ', sounds(item, true)));
         const compared = !exact && typed.trim() && difference(typed.trim(), item.orvani);
         if (compared)
             question.append(element('p', {class: 'small'}, 'Your answer against the right one:'), compared);
@@ -267,7 +269,7 @@
     const askToRecall = item => {
         const fromEnglish = state.mode === 'recall-orvani';
         const prompt = fromEnglish ? element('p', {class: 'prompt', id: 'prompt'}, item.english)
-            : element('p', {class: 'prompt', id: 'prompt'}, orvani(item.orvani), ' ', sounds(item, true));
+            : element('p', {class: 'prompt', id: 'prompt'}, said(item), ' ', sounds(item, true));
         const show = button(fromEnglish ? 'Show the Orvani' : 'Show the English', () => {
             show.parentElement.remove();
             reveal(item, fromEnglish);
@@ -279,7 +281,7 @@
 
     const reveal = (item, fromEnglish) => {
         const answer = element('p', {class: 'answer'}, element('span', {class: 'small'}, 'Answer: '),
-                               ...(fromEnglish ? [orvani(item.orvani), ' ', sounds(item, true)]
+                               ...(fromEnglish ? [said(item), ' ', sounds(item, true)]
                                                : [item.english]));
         say(`Answer: ${fromEnglish ? item.orvani : item.english}`);
         const knew = button('I knew it', () => judge(item, true));
@@ -313,7 +315,7 @@
         score.textContent = `You ${mode === 'listen' || mode === 'type-orvani' ? 'got' : 'knew'} `
             + `${right} of ${questions.length}.`;
         missedList.replaceChildren(...missed.map(item => element('li', {},
-            orvani(item.orvani), ` “${item.english}” `, sounds(item, true))));
+            said(item), ` “${item.english}” `, sounds(item, true))));
         missedPart.hidden = retry.hidden = !missed.length;
         retry.textContent = missed.length === 1 ? 'Practise the missed one'
             : `Practise the ${missed.length} missed`;
