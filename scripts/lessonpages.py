@@ -68,9 +68,7 @@ def plan(entries, group_of, lessons, forms):
 
 def onward(way):
     """Links to the related pages, along the group, and to practice."""
-    lines = [f"<!--uses:{way['page']}-->"]
-    if way["related"]:
-        lines.append("See also: " + ", ".join(f'<a href="{p}">{esc(t)}</a>' for p, t in way["related"]))
+    lines = [f"<!--uses:{way['page']}-->"]  # link_uses() fills in the related pages
     steps = []
     if way["prev"]:
         steps.append(f'<a rel="prev" href="{way["prev"][0]}">&larr; {esc(way["prev"][1])}</a>')
@@ -92,20 +90,22 @@ def lessons_used(text, forms, lessons):
     return [p for p in lessons if p in used]
 
 
-def link_uses(out, forms, titles):
+def link_uses(out, forms, titles, ways):
     """Links each lesson page to the lessons whose words it uses ("Words
     from") and to the pages that use its own words ("Its words on"), so that
-    every such pair is linked both ways. `titles`: lesson page -> title."""
+    every such pair is linked both ways, then to the other pages its notes
+    relate it to ("See also"). `titles`: lesson page -> title."""
     uses = {name: [p for p in lessons_used(out[name], forms, titles) if p != name] for name in titles}
     users = {name: [p for p in titles if name in uses[p]] for name in titles}
 
-    def line(label, pages):
+    def line(label, pages, kind=' class="uses"'):
         links = ", ".join(f'<a href="{p}">{esc(titles[p])}</a>' for p in pages)
-        return f'<p class="uses">{label}: {links}</p>' if pages else ""
+        return f"<p{kind}>{label}: {links}</p>" if pages else ""
 
     for name in titles:
+        others = [p for p, _ in ways[name]["related"] if p not in uses[name] + users[name]]
         out[name] = out[name].replace(f"<!--uses:{name}-->", line("Words from", uses[name])
-                                      + line("Its words on", users[name]))
+                                      + line("Its words on", users[name]) + line("See also", others, ""))
 
 
 def sentence(item, forms, here):

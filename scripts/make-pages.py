@@ -104,7 +104,7 @@ def main():
     out[tails["Syntax"]] = prose_page("syntax.htm", "Syntax", forms)
     out[tails["NotFound"]] = prose_page("not.htm", "Page not found")
 
-    link_uses(out, forms, {e["page"]: e["english"] for e in entries})
+    link_uses(out, forms, {e["page"]: e["english"] for e in entries}, ways)
     finish_links(out)
     check(out, forms, entries)
     if args.speech:
