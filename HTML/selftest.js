@@ -241,6 +241,8 @@
                              element('label', {for: 'typed-answer'}, 'Your answer in Orvani'), ' ', field, ' ', check);
         form.addEventListener('submit', event => {
             event.preventDefault();
+            if (field.readOnly) // answered already
+                return;
             field.readOnly = true;
             check.disabled = true;
             answerTyped(item, field.value);

@@ -70,19 +70,24 @@ window.t = {
 
     // A round of all phrases typed: `typing(item)` gives what to type and a
     // pattern of the verdict it earns. A difference must be shown exactly
-    // where a taken answer was not exact.
+    // where a taken answer was not exact, and the score count each once.
     typedRound(typing) {
         const problems = [];
+        let taken = 0;
         for (t.start('type-orvani', 'phrases', 'all'); t.inRound(); t.next()) {
             const item = t.asked(), [typed, verdict] = typing(item), field = t.q().querySelector('input');
             field.value = typed;
             field.form.requestSubmit();
+            field.form.requestSubmit(); // sent twice, counted once
+            taken += /^Right/.test(t.text('feedback'));
             const said = t.text('feedback'), shown = !!t.q().querySelector('.difference');
             if (!new RegExp(verdict).test(said))
                 problems.push(`${typed}: ${said}`);
             if (shown !== (typed.trim() !== item.orvani) && !/^Not quite/.test(said))
                 problems.push(`${typed}: ${shown ? 'a difference shown' : 'no difference shown'}`);
         }
+        if (!t.text('score').startsWith(`You got ${taken} of `))
+            problems.push(`${taken} taken, but the score says ${t.text('score')}`);
         return problems;
     },
 

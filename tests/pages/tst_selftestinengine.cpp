@@ -94,9 +94,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&m_view));
     }
 
+    // After every test's rounds, in every way: no script error, and nothing
+    // kept: no storage, cookie or database, and no file from the profile.
     void cleanup()
     {
         QVERIFY2(m_page->errors.isEmpty(), qPrintable(m_page->errors.join('\n')));
+        evaluate("indexedDB.databases().then(list => { t.databases = list.length; })");
+        QTRY_COMPARE(evaluate("String(t.databases)").toString(), "0");
+        QCOMPARE(evaluate("localStorage.length + sessionStorage.length + document.cookie"), "0");
+        QVERIFY(m_page->profile()->isOffTheRecord());
+        QVERIFY(!QDirIterator(m_page->profile()->persistentStoragePath(), QDir::Files,
+                             QDirIterator::Subdirectories).hasNext());
     }
 
     void wrongAnswerComesBack_data()
@@ -202,31 +210,6 @@ private slots:
         QTest::keyClick(m_view.focusProxy(), Qt::Key_Tab, Qt::ShiftModifier);
         press(Qt::Key_Space);
         QTRY_COMPARE(evaluate("t.playing()").toString(), "1");
-    }
-
-    // After rounds in every way nothing is kept: no storage, cookie or
-    // database, and the engine's profile has written no file to disk.
-    void nothingIsStored()
-    {
-        load();
-        for (const char *mode : {"listen", "type-orvani", "recall-orvani", "recall-english"}) {
-            evaluate(QString("t.choose('%1', '', '5')").arg(mode));
-            press(Qt::Key_Return);
-            for (int question = 1; question <= 5; ++question) {
-                QTRY_COMPARE(titleAndScore(), QString("Question %1 of 5|").arg(question));
-                answer(mode, question % 2);
-            }
-            QTRY_VERIFY(titleAndScore().endsWith(" of 5."));
-            press(Qt::Key_Tab, 2); // past Practise and Another round
-            press(Qt::Key_Return); // Change group or practice
-            QTRY_VERIFY(evaluate("document.activeElement.id === 'group'").toBool());
-        }
-        evaluate("indexedDB.databases().then(list => { t.databases = list.length; })");
-        QTRY_COMPARE(evaluate("String(t.databases)").toString(), "0");
-        QCOMPARE(evaluate("localStorage.length + sessionStorage.length + document.cookie"), "0");
-        QVERIFY(m_page->profile()->isOffTheRecord());
-        QVERIFY(!QDirIterator(m_page->profile()->persistentStoragePath(), QDir::Files,
-                             QDirIterator::Subdirectories).hasNext());
     }
 };
 
