@@ -6,7 +6,8 @@ program content/phrasebookjson.cpp) is the one source of the English and
 Orvani texts, the page names and each lesson's word group. Everything else
 comes from scripts/pages/: lessons.ini (picture, notes and word parts of each lesson), words.ini (the
 Orvani words of the page-only pages), art/ (the pictures, inlined as SVG) and
-prose/ (the bodies of the introduction, syntax and not-found pages) and
+prose/ (the bodies of the introduction, syntax and not-found pages, where
+<!-- say: WORD --> stands for a word's syllable guide) and
 lexicon.tsv (every Orvani form the pages show, with its meaning and sound).
 Pages that show an Orvani word the lexicon lacks, or an Orvani text without
 its sound, are refused.
@@ -29,7 +30,7 @@ import sys
 import phrasebook
 import studypages
 from lessonpages import finish_links, lesson_page, link_uses, onward, plan
-from lexicon import check, read_lexicon, speech
+from lexicon import check, guide, read_lexicon, speech
 from pagekit import OUT, ROOT, SOURCE, esc, page, picture, prose_markup, said, stem
 from wordpages import WordPages
 
@@ -58,6 +59,7 @@ def prose_page(name, group, forms=None):
     body = (SOURCE / "prose" / name).read_text()
     body = re.sub(r"<!-- picture: (\w+) \| (.*?) -->", lambda m: picture(m.group(1), m.group(2)), body)
     body = re.sub(r"<!-- small words:(.*?)-->", lambda m: small_words(forms, name, m.group(1)), body)
+    body = re.sub(r"<!-- say: (\w+) -->", lambda m: said(m.group(1), guide(m.group(1)), "span", "say"), body)
     title = re.sub(r"<[^>]+>", "", re.search(r"<h1>(.*?)</h1>", body, re.S).group(1)).strip()
     return page(title, group, prose_markup(body), "prose-page")
 

@@ -83,8 +83,8 @@ void tst_PageNetwork::pagesAndTheirMenu()
         {"(Back) Forward Reload Select all", "Forward", [&] { return on("syntax.htm"); }},
         {"Back (Forward) Reload Select all", "Reload", [&] { return !loads.isEmpty(); }},
         {"Back (Forward) Reload Select all", "Select all", [&] { return view->hasSelection(); }},
-        {"Back (Forward) Reload Copy Select all", "Copy", [&] {
-             return QGuiApplication::clipboard()->text() == view->selectedText();
+        {"Back (Forward) Reload Copy Select all", "Copy", [&] { // buttons hold no text to copy
+             return QGuiApplication::clipboard()->text() == view->selectedText().remove(QChar::ObjectReplacementCharacter);
          }},
     };
     for (const auto &step : steps) {
