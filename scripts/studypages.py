@@ -2,17 +2,17 @@
 
 All three are built from scripts/pages/lexicon.tsv, one line per Orvani form:
 orvani, english, kind (word, part or phrase), the lesson page that teaches it
-and its sound file. The script and style they share are kept
-by hand in HTML/ beside them (study.js, selftest.js, study.css), as style.css
-is.
+and its sound file. The script and style they share are kept by hand in
+HTML/ beside them (study.js, study.css; the self-test, made by
+selftestpage.py, adds selftest.js and selftest.css), as style.css is.
 """
 
-import json
 import re
 import sys
 
 from lexicon import read_lexicon, sound_of
 from pagekit import esc, sound_buttons
+from selftestpage import selftest_page
 
 KINDS = {"word": ("word", "words"), "part": ("word part", "word parts"),
          "phrase": ("phrase", "phrases")}
@@ -164,50 +164,6 @@ def study_page(text, scripts=("study.js",)):
     extra = '<link rel="stylesheet" href="study.css">\n' + "".join(
         f'<script src="{name}" defer></script>\n' for name in scripts if f'src="{name}"' not in text)
     return text.replace("</head>", extra + "</head>", 1)
-
-
-def group_slug(caption):
-    return re.sub(r"[^a-z0-9]+", "-", caption.casefold()).strip("-")
-
-
-def selftest_page(lexicon, group_of_page, page):
-    """Items of a group: the lines taught on one of its lesson pages. Lines
-    taught only on other pages (the syntax notes) are in 'All groups' alone."""
-    items = [{"orvani": line["orvani"], "english": line["english"], "sound": line["audio"],
-              "group": group_slug(group_of_page.get(line["lesson"], ""))} for line in lexicon]
-    captions = sorted(set(group_of_page.values()))
-    options = [f'<option value="">All groups ({len(items)})</option>'] + [
-        f'<option value="{group_slug(c)}">{esc(c)} '
-        f'({sum(1 for i in items if i["group"] == group_slug(c))})</option>' for c in captions]
-    data = json.dumps(items, ensure_ascii=False, separators=(",", ":")).replace("</", "<\\/")
-    body = f"""
-<h1>Self-test</h1>
-<p class="lead">Test yourself on one group of words or on all of them. Each round is freshly shuffled. Nothing is saved: your score is shown at the end of the round and then forgotten.</p>
-<div id="setup" class="setup">
-<p><label for="group">Words from</label>
-<select id="group">{"".join(options)}</select></p>
-<fieldset><legend>How to practise</legend>
-<label><input type="radio" name="mode" value="listen" checked> Listen, then choose the English</label>
-<label><input type="radio" name="mode" value="recall-orvani"> See the English, recall the Orvani</label>
-<label><input type="radio" name="mode" value="recall-english"> See the Orvani, recall the English</label>
-</fieldset>
-<p><button type="button" id="start">Start a round</button></p>
-</div>
-<section id="round" class="round" aria-labelledby="question-title" hidden>
-<h2 id="question-title"></h2>
-<div id="question"></div>
-</section>
-<p id="feedback" class="feedback" role="status"></p>
-<section id="result" class="result" aria-labelledby="result-title" hidden>
-<h2 id="result-title">Round over</h2>
-<p id="score"></p>
-<p><button type="button" id="again">Another round</button> <button type="button" id="change">Change group or practice</button></p>
-</section>
-<p class="small">Look words up in the dictionaries: <a href="english.htm">English to Orvani</a>, <a href="orvani.htm">Orvani to English</a>.</p>
-<script type="application/json" id="selftest-items">{data}</script>
-"""
-    return study_page(page("Self-test", "Self-test", body, "selftest-page"),
-                      ("study.js", "selftest.js"))
 
 
 def build(entries, group_of, tails, page):

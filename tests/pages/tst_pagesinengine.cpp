@@ -230,54 +230,6 @@ private slots:
                 .map(r => (r.cells[0].textContent + r.cells[1].textContent).toLowerCase())))";
         QTRY_VERIFY_WITH_TIMEOUT(evaluate(narrowed).toBool(), 10000);
     }
-
-    void selfTestRoundByKeyboard_data()
-    {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QList<int>>("keysOfAQuestion");
-        QTest::addColumn<QString>("score");
-        QTest::newRow("listen, take the first choice")
-            << "selftest.html#animals"
-            << "listen" << QList<int>{Qt::Key_Space, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Return}
-            << "got [0-9]+";
-        QTest::newRow("see the English, knew them all")
-            << "selftest.html#animals"
-            << "recall-orvani" << QList<int>{Qt::Key_Return, Qt::Key_Return} << "knew 10";
-        QTest::newRow("see the Orvani, knew none, all groups")
-            << "selftest.html"
-            << "recall-english" << QList<int>{Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space}
-            << "knew 0";
-    }
-
-    // Ten questions answered by keyboard reach the score; the next round
-    // starts afresh without it, and nothing was stored on the way.
-    void selfTestRoundByKeyboard()
-    {
-        QFETCH(QString, page);
-        QFETCH(QString, mode);
-        QFETCH(QList<int>, keysOfAQuestion);
-        QFETCH(QString, score);
-        load(page);
-        evaluate("document.querySelector('[value=\"" + mode
-                 + "\"]').checked = true;"
-                   "document.getElementById('start').focus()");
-        press({Qt::Key_Return});
-        for (int question = 0; question < 10; ++question)
-            press(keysOfAQuestion);
-        const QString shown = "document.getElementById('score').textContent";
-        QTRY_VERIFY_WITH_TIMEOUT(QRegularExpression("^You " + score + " of 10\\.$")
-                                     .match(evaluate(shown).toString())
-                                     .hasMatch(),
-                                 10000);
-        QVERIFY(m_page->errors.isEmpty());
-        press({Qt::Key_Return}); // Another round
-        QTRY_COMPARE(evaluate(shown + " + document.getElementById('question-title').textContent"),
-                     "Question 1 of 10");
-        QCOMPARE(evaluate("localStorage.length + sessionStorage.length + document.cookie"), "0");
-        QVERIFY(m_page->profile()->isOffTheRecord());
-        QVERIFY(QDir(m_page->profile()->persistentStoragePath()).isEmpty());
-    }
 };
 
 QTEST_MAIN(tst_PagesInEngine)

@@ -1,0 +1,231 @@
+#include "contentfolder.h"
+
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+#include <QtTest>
+
+namespace {
+
+class ErrorLoggingPage : public QWebEnginePage
+{
+public:
+    using QWebEnginePage::QWebEnginePage;
+    QStringList errors;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                  int line, const QString &source) override
+    {
+        if (level == ErrorMessageLevel)
+            errors << QStringLiteral("%1:%2: %3").arg(source, QString::number(line), message);
+    }
+};
+
+} // namespace
+
+// The self-test as the real engine runs it: rounds by keyboard, what a round
+// offers, and that it keeps nothing.
+class tst_SelfTestInEngine : public QObject
+{
+    Q_OBJECT
+    QWebEngineView m_view;
+    ErrorLoggingPage *m_page = new ErrorLoggingPage(&m_view);
+
+    void load()
+    {
+        m_page->errors.clear();
+        QSignalSpy loaded(&m_view, &QWebEngineView::loadFinished);
+        m_view.load(QUrl::fromLocalFile(contentFolder().absoluteFilePath("selftest.html")));
+        QVERIFY(loaded.wait(10000) && loaded.first().first().toBool());
+        QFile probes(ORVANI_SELFTEST_PROBES);
+        QVERIFY(probes.open(QIODevice::ReadOnly));
+        evaluate(QString::fromUtf8(probes.readAll()) + ";true");
+    }
+
+    QVariant evaluate(const QString &script)
+    {
+        const auto result = std::make_shared<std::optional<QVariant>>();
+        m_page->runJavaScript(script, [result](const QVariant &v) { *result = v; });
+        (void)QTest::qWaitFor([&] { return result->has_value(); }, 10000);
+        return result->value_or(QVariant());
+    }
+
+    void press(int key, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(m_view.focusProxy(), Qt::Key(key));
+    }
+
+    // Answers the question shown by keyboard, rightly or not, in its way.
+    void answer(const QString &mode, bool right)
+    {
+        if (mode == "listen") {
+            // From Listen past Slower to the choice meant, then to Next.
+            const int place
+                = evaluate(QString("[...t.q().querySelectorAll('.choices button')].findIndex("
+                                   "b => (b.dataset.meaning == t.asked().meaning) === %1)")
+                               .arg(right ? "true" : "false"))
+                      .toInt();
+            press(Qt::Key_Tab, 2 + place);
+            press(Qt::Key_Return);
+        } else if (mode == "type-orvani") {
+            QTest::keyClicks(m_view.focusProxy(),
+                             right ? evaluate("t.asked().orvani").toString() : "xyz");
+            press(Qt::Key_Return);
+        } else {
+            press(Qt::Key_Return); // Show
+            press(Qt::Key_Tab, right ? 0 : 1);
+            press(Qt::Key_Return); // I knew it, I did not know it
+            return;
+        }
+        QTRY_VERIFY(QStringList({"Next question", "See your score"})
+                        .contains(evaluate("document.activeElement.textContent").toString()));
+        press(Qt::Key_Return);
+    }
+
+    QString titleAndScore()
+    {
+        return evaluate("t.text('question-title') + '|' + t.text('score')").toString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_view.setPage(m_page);
+        m_view.resize(465, 313);
+        m_view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_view));
+    }
+
+    // After every test's rounds, in every way: no script error, and nothing
+    // kept: no storage, cookie or database, and no file from the profile.
+    void cleanup()
+    {
+        QVERIFY2(m_page->errors.isEmpty(), qPrintable(m_page->errors.join('\n')));
+        evaluate("indexedDB.databases().then(list => { t.databases = list.length; })");
+        QTRY_COMPARE(evaluate("String(t.databases)").toString(), "0");
+        QCOMPARE(evaluate("localStorage.length + sessionStorage.length + document.cookie"), "0");
+        QVERIFY(m_page->profile()->isOffTheRecord());
+        QVERIFY(!QDirIterator(m_page->profile()->persistentStoragePath(), QDir::Files,
+                              QDirIterator::Subdirectories)
+                     .hasNext());
+    }
+
+    void wrongAnswerComesBack_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("group");
+        for (const char *mode : {"listen", "type-orvani", "recall-orvani", "recall-english"})
+            QTest::newRow(mode) << mode << (QByteArray(mode) == "listen" ? "animals" : "phrases");
+    }
+
+    // A round of five by keyboard, the first answer wrong: the round ends
+    // with that item listed with its sound, and Return starts a round of it
+    // alone; answered rightly, nothing is left to practise.
+    void wrongAnswerComesBack()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, group);
+        load();
+        evaluate(QString("t.choose('%1', '%2', '5')").arg(mode, group));
+        press(Qt::Key_Return);
+        QTRY_COMPARE(titleAndScore(), "Question 1 of 5|");
+        const QString missed = evaluate("t.asked().orvani").toString();
+        answer(mode, false);
+        for (int question = 2; question <= 5; ++question) {
+            QTRY_COMPARE(titleAndScore(), QString("Question %1 of 5|").arg(question));
+            answer(mode, true);
+        }
+        QTRY_VERIFY(titleAndScore().endsWith(" 4 of 5."));
+        QCOMPARE(
+            evaluate("[...document.querySelectorAll('#missed li .orvani')].map(e => e.textContent)")
+                .toStringList(),
+            QStringList{missed});
+        QCOMPARE(
+            evaluate("document.querySelectorAll('#missed li .sounds button[data-sound]').length")
+                .toInt(),
+            2);
+        QCOMPARE(evaluate("document.activeElement.id").toString(), "retry");
+        press(Qt::Key_Return);
+        QTRY_COMPARE(titleAndScore(), "Question 1 of 1|");
+        QCOMPARE(evaluate("t.asked().orvani").toString(), missed);
+        answer(mode, true);
+        QTRY_VERIFY(titleAndScore().endsWith(" 1 of 1."));
+        QVERIFY(evaluate("document.getElementById('retry').hidden && "
+                         "document.getElementById('missed-part').hidden"
+                         " && document.activeElement.id === 'again'")
+                    .toBool());
+    }
+
+    void typedAnswers_data()
+    {
+        QTest::addColumn<QString>("typing"); // of t.typings
+        for (const char *typing :
+             {"as written", "case, punctuation, spaces", "one letter in a long word", "two letters",
+              "another form one letter away"})
+            QTest::newRow(typing) << typing;
+    }
+
+    // Every phrase typed (into the field, sent as Return sends it): slips of
+    // case, punctuation and spaces and one letter in a long word are taken,
+    // and a difference is shown wherever the typing was not exact; more, or a
+    // slip that makes another Orvani form, is not taken.
+    void typedAnswers()
+    {
+        QFETCH(QString, typing);
+        load();
+        const QStringList problems
+            = evaluate("t.typedRound(t.typings['" + typing + "'])").toStringList();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        QVERIFY(evaluate("t.text('score')").toString().startsWith("You got "));
+    }
+
+    // The difference of one slip, letter by letter.
+    void typedDifferenceIsMarked()
+    {
+        load();
+        evaluate("t.choose('type-orvani', 'phrases', '5')");
+        press(Qt::Key_Return);
+        QTRY_COMPARE(titleAndScore(), "Question 1 of 5|");
+        const QString answer = evaluate("t.asked().orvani").toString();
+        QTest::keyClicks(m_view.focusProxy(), answer.left(2) + "q" + answer.mid(3));
+        press(Qt::Key_Return);
+        QTRY_VERIFY(evaluate("!!document.querySelector('.difference')").toBool());
+        QCOMPARE(evaluate("t.marked('del')"), "q");
+        QCOMPARE(evaluate("t.marked('ins')").toString(), answer.mid(2, 1));
+        // Said in words too, for those who cannot see the marks.
+        QVERIFY(evaluate("document.querySelector('.difference').textContent")
+                    .toString()
+                    .contains(" extra q"));
+    }
+
+    // No question offers two choices written alike or of another kind or
+    // style; a round of a whole group holds each of its items once, and
+    // rounds of five walk through a group of fifteen before any comes back.
+    void roundsAreFair()
+    {
+        load();
+        const QStringList problems
+            = evaluate("[...t.choicesOfEveryGroup(), ...t.walkThroughAnimals()]").toStringList();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 10).join('\n')));
+    }
+
+    // Slower plays the question's sound at six tenths of the speed, Listen
+    // at full speed again.
+    void slowerInTheTest()
+    {
+        load();
+        evaluate("t.choose('listen', '', '5')");
+        press(Qt::Key_Return);
+        QTRY_COMPARE(evaluate("document.activeElement.textContent").toString(), " Listen");
+        press(Qt::Key_Tab);
+        press(Qt::Key_Space);
+        QTRY_COMPARE(evaluate("t.playing()").toString(), "0.6");
+        QTest::keyClick(m_view.focusProxy(), Qt::Key_Tab, Qt::ShiftModifier);
+        press(Qt::Key_Space);
+        QTRY_COMPARE(evaluate("t.playing()").toString(), "1");
+    }
+};
+
+QTEST_MAIN(tst_SelfTestInEngine)
+#include "tst_selftestinengine.moc"
