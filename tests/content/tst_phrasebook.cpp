@@ -54,7 +54,6 @@ private slots:
     }
 
     void linksStayInTheFolder();
-    void lessonsAndTheirUsersLinkBothWays();
 };
 
 // No web address (XML namespaces aside); every reference names a file of the
@@ -82,48 +81,6 @@ void tst_Phrasebook::linksStayInTheFolder()
                      || (resolved.isFile() && resolved.canonicalFilePath().startsWith(root)),
                  qPrintable(target + " is no file in the content folder"));
     }
-}
-
-// The pages linked from the line of `page` that starts with `label`.
-static QSet<QString> linkedFrom(const QString &page, const QString &label)
-{
-    static const QRegularExpression href(R"re(href="([^"#]+)")re");
-    QSet<QString> pages;
-    for (const auto &m :
-         href.globalMatch(QRegularExpression("<p class=\"uses\">" + label + ": (.*?)</p>")
-                              .match(page)
-                              .captured(1)))
-        pages << m.captured(1);
-    return pages;
-}
-
-// A lesson links to every lesson page that uses its words ("Its words on"),
-// and each of those links back ("Words from"); an Orvani word linked to its
-// lesson is such a use.
-void tst_Phrasebook::lessonsAndTheirUsersLinkBothWays()
-{
-    static const QRegularExpression orvaniLink(
-        R"re(<i lang="x-orvani"[^>]*>(?:(?!</i>).)*?href="([^"#]+\.html)")re");
-    QMap<QString, QString> pages;
-    for (const Entry &e : kEntries) {
-        QFile file(contentFolder().filePath(toQString(e.pageTail).section('\\', -1)));
-        pages.insert(QFileInfo(file).fileName(),
-                     file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "");
-    }
-    for (auto [name, page] : pages.asKeyValueRange()) {
-        const QSet<QString> from = linkedFrom(page, "Words from");
-        for (const QString &lesson : from)
-            QVERIFY2(linkedFrom(pages.value(lesson), "Its words on").contains(name),
-                     qPrintable(lesson + " -/-> " + name));
-        for (const QString &user : linkedFrom(page, "Its words on"))
-            QVERIFY2(linkedFrom(pages.value(user), "Words from").contains(name),
-                     qPrintable(user + " -/-> " + name));
-        for (const auto &m : orvaniLink.globalMatch(page))
-            QVERIFY2(!pages.contains(m.captured(1)) || from.contains(m.captured(1)),
-                     qPrintable(name + " uses words of " + m.captured(1) + " without saying so"));
-    }
-    QVERIFY(linkedFrom(pages["p11.html"], "Its words on").size()
-            > 10); // "mawaron" in every "I saw" example
 }
 
 QTEST_APPLESS_MAIN(tst_Phrasebook)

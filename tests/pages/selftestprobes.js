@@ -122,8 +122,6 @@ window.t = {
             ? [] : ['rounds of animals asked ' + asked.join(', ')];
     },
 
-    // The letters marked as extra and as missing in the difference shown.
-    marked: tag => [...document.querySelectorAll(`.difference ${tag}`)].map(e => e.lastChild.textContent).join(''),
 
     // The speed the last sound played at, if it was the question's sound.
     played: [],

@@ -1,60 +1,15 @@
-#include "contentfolder.h"
-
-#include <QSignalSpy>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
-#include <QtTest>
-
-namespace {
-
-class ErrorLoggingPage : public QWebEnginePage
-{
-public:
-    using QWebEnginePage::QWebEnginePage;
-    QStringList errors;
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
-                                  int line, const QString &source) override
-    {
-        if (level == ErrorMessageLevel)
-            errors << QStringLiteral("%1:%2: %3").arg(source, QString::number(line), message);
-    }
-};
-
-} // namespace
+#include "pageinengine.h"
 
 // The self-test as the real engine runs it: rounds by keyboard, what a round
 // offers, and that it keeps nothing.
 class tst_SelfTestInEngine : public QObject
 {
     Q_OBJECT
-    QWebEngineView m_view;
-    ErrorLoggingPage *m_page = new ErrorLoggingPage(&m_view);
+    PageInEngine m_view{ORVANI_SELFTEST_PROBES};
 
-    void load()
-    {
-        m_page->errors.clear();
-        QSignalSpy loaded(&m_view, &QWebEngineView::loadFinished);
-        m_view.load(QUrl::fromLocalFile(contentFolder().absoluteFilePath("selftest.html")));
-        QVERIFY(loaded.wait(10000) && loaded.first().first().toBool());
-        QFile probes(ORVANI_SELFTEST_PROBES);
-        QVERIFY(probes.open(QIODevice::ReadOnly));
-        evaluate(QString::fromUtf8(probes.readAll()) + ";true");
-    }
-
-    QVariant evaluate(const QString &script)
-    {
-        const auto result = std::make_shared<std::optional<QVariant>>();
-        m_page->runJavaScript(script, [result](const QVariant &v) { *result = v; });
-        (void)QTest::qWaitFor([&] { return result->has_value(); }, 10000);
-        return result->value_or(QVariant());
-    }
-
-    void press(int key, int times = 1)
-    {
-        for (int i = 0; i < times; ++i)
-            QTest::keyClick(m_view.focusProxy(), Qt::Key(key));
-    }
+    void load() { QVERIFY(m_view.load("selftest.html")); }
+    QVariant evaluate(const QString &script) { return m_view.evaluate(script); }
+    void press(int key, int times = 1) { m_view.press(key, times); }
 
     // Answers the question shown by keyboard, rightly or not, in its way.
     void answer(const QString &mode, bool right)
@@ -91,8 +46,6 @@ class tst_SelfTestInEngine : public QObject
 private slots:
     void initTestCase()
     {
-        m_view.setPage(m_page);
-        m_view.resize(465, 313);
         m_view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_view));
     }
@@ -101,12 +54,12 @@ private slots:
     // kept: no storage, cookie or database, and no file from the profile.
     void cleanup()
     {
-        QVERIFY2(m_page->errors.isEmpty(), qPrintable(m_page->errors.join('\n')));
+        QVERIFY2(m_view.errors().isEmpty(), qPrintable(m_view.errors().join('\n')));
         evaluate("indexedDB.databases().then(list => { t.databases = list.length; })");
         QTRY_COMPARE(evaluate("String(t.databases)").toString(), "0");
         QCOMPARE(evaluate("localStorage.length + sessionStorage.length + document.cookie"), "0");
-        QVERIFY(m_page->profile()->isOffTheRecord());
-        QVERIFY(!QDirIterator(m_page->profile()->persistentStoragePath(), QDir::Files,
+        QVERIFY(m_view.page()->profile()->isOffTheRecord());
+        QVERIFY(!QDirIterator(m_view.page()->profile()->persistentStoragePath(), QDir::Files,
                               QDirIterator::Subdirectories)
                      .hasNext());
     }
@@ -178,25 +131,6 @@ private slots:
             = evaluate("t.typedRound(t.typings['" + typing + "'])").toStringList();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
         QVERIFY(evaluate("t.text('score')").toString().startsWith("You got "));
-    }
-
-    // The difference of one slip, letter by letter.
-    void typedDifferenceIsMarked()
-    {
-        load();
-        evaluate("t.choose('type-orvani', 'phrases', '5')");
-        press(Qt::Key_Return);
-        QTRY_COMPARE(titleAndScore(), "Question 1 of 5|");
-        const QString answer = evaluate("t.asked().orvani").toString();
-        QTest::keyClicks(m_view.focusProxy(), answer.left(2) + "q" + answer.mid(3));
-        press(Qt::Key_Return);
-        QTRY_VERIFY(evaluate("!!document.querySelector('.difference')").toBool());
-        QCOMPARE(evaluate("t.marked('del')"), "q");
-        QCOMPARE(evaluate("t.marked('ins')").toString(), answer.mid(2, 1));
-        // Said in words too, for those who cannot see the marks.
-        QVERIFY(evaluate("document.querySelector('.difference').textContent")
-                    .toString()
-                    .contains(" extra q"));
     }
 
     // No question offers two choices written alike or of another kind or

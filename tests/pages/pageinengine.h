@@ -1,0 +1,71 @@
+#pragma once
+
+#include "contentfolder.h"
+#include "form1layout.h"
+
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+#include <QtTest>
+
+// A web view of the page pane's size showing pages of the content folder,
+// with the script errors they log and a script of probes run in each page.
+class PageInEngine : public QWebEngineView
+{
+    class ErrorLoggingPage : public QWebEnginePage
+    {
+    public:
+        using QWebEnginePage::QWebEnginePage;
+        QStringList errors;
+        void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                      int line, const QString &source) override
+        {
+            if (level == ErrorMessageLevel)
+                errors << QStringLiteral("%1:%2: %3").arg(source, QString::number(line), message);
+        }
+    };
+    ErrorLoggingPage *m_page = new ErrorLoggingPage(this);
+    QString m_probes;
+
+public:
+    // `probesFile`: a script run in every page once it has loaded.
+    explicit PageInEngine(const QString &probesFile)
+    {
+        QFile probes(probesFile);
+        if (probes.open(QIODevice::ReadOnly))
+            m_probes = QString::fromUtf8(probes.readAll()) + ";true";
+        setPage(m_page);
+        resize(form1layout::kPagePane.size());
+    }
+
+    QStringList &errors() { return m_page->errors; }
+
+    // A page of the folder, with a place on it after '#'.
+    bool load(const QString &address)
+    {
+        m_page->errors.clear();
+        QSignalSpy loaded(this, &QWebEngineView::loadFinished);
+        QUrl url
+            = QUrl::fromLocalFile(contentFolder().absoluteFilePath(address.section('#', 0, 0)));
+        url.setFragment(address.section('#', 1), QUrl::DecodedMode);
+        QWebEngineView::load(url);
+        return loaded.wait(10000) && loaded.first().first().toBool() && !m_probes.isEmpty()
+            && evaluate(m_probes).toBool();
+    }
+
+    // The script's value, once the page has answered.
+    QVariant evaluate(const QString &script)
+    {
+        const auto result = std::make_shared<std::optional<QVariant>>();
+        m_page->runJavaScript(script, [result](const QVariant &v) { *result = v; });
+        (void)QTest::qWaitFor([&] { return result->has_value(); }, 10000);
+        return result->value_or(QVariant());
+    }
+
+    void press(int key, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(focusProxy(), Qt::Key(key));
+    }
+};
