@@ -5,7 +5,7 @@
 class tst_PagesInEngine : public QObject
 {
     Q_OBJECT
-    PageInEngine m_view{ORVANI_PAGE_PROBES};
+    PageInEngine m_view{ORVANI_PROBES};
 
     void load(const QString &address) { QVERIFY(m_view.load(address)); }
     QVariant evaluate(const QString &script) { return m_view.evaluate(script); }
@@ -69,7 +69,8 @@ private slots:
                  QStringList()); // text below AA contrast
         m_view.activateWindow(), m_view.setFocus(); // one Tab puts the keyboard in use
         m_view.press(Qt::Key_Tab);
-        QTRY_VERIFY(evaluate("document.activeElement.matches(':focus-visible')").toBool());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            evaluate("document.activeElement.matches(':focus-visible')").toBool(), 15000);
         QCOMPARE(evaluate("probe.unmarkedControls()").toStringList(),
                  QStringList()); // controls without a focus mark
     }

@@ -5,7 +5,7 @@
 class tst_SelfTestInEngine : public QObject
 {
     Q_OBJECT
-    PageInEngine m_view{ORVANI_SELFTEST_PROBES};
+    PageInEngine m_view{ORVANI_PROBES};
 
     void load() { QVERIFY(m_view.load("selftest.html")); }
     QVariant evaluate(const QString &script) { return m_view.evaluate(script); }
