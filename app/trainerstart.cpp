@@ -37,9 +37,11 @@ void TrainerStart::setUpApplication(QApplication &application)
 
 TrainerStart::TrainerStart(Platform &platform, const QString &applicationFolder)
     : m_loader(applicationFolder)
-    , m_pane(new DeferredPagePane([this](QWidget *parent) { return m_loader.create(parent); }))
+    , m_pane(new DeferredPagePane([this](QWidget *parent) { return m_loader.create(parent); },
+                                  DeferredPagePane::FactoryState::NotReady))
 {
     m_window = new Form1(platform, m_pane);
+    QObject::connect(&m_loader, &PagePaneLoader::ready, m_pane, &DeferredPagePane::factoryReady);
 }
 
 TrainerStart::~TrainerStart()
@@ -60,7 +62,8 @@ DeferredPagePane *TrainerStart::pane() const
 void TrainerStart::show()
 {
     // The web engine's module loads on a worker thread while the window shows
-    // and paints; its view is made once the window has painted. Started
+    // and paints; its view is made once the window's first frame is on the
+    // screen, or once the module is loaded if the window is not shown. Started
     // earlier, the worker slows the window's own start (measured): it holds
     // the library loader's lock and a processor.
     m_loader.preload();

@@ -48,7 +48,7 @@ int runTrainer(const BenchOptions &options, char *program)
     };
     steps.select = [form](const orvani::Entry &entry) {
         // A pick from the list: the item becomes current, then activated.
-        SortedComboBox *list = form->CmbEnglish;
+        auto *list = form->findChild<SortedComboBox *>(QStringLiteral("CmbEnglish"));
         const int index
             = list->findText(toQString(entry.english), Qt::MatchExactly | Qt::MatchCaseSensitive);
         list->setCurrentIndex(index);

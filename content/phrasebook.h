@@ -1,6 +1,7 @@
 #pragma once
 
 // The whole phrasebook and the rules it keeps, checked while compiling.
+#include "commands.h"
 #include "wordgroups.h"
 
 #include <algorithm>
@@ -59,6 +60,44 @@ constexpr bool groupIsSound(const WordGroup &g)
     return !run.empty() && std::ssize(run) == rows && pageKept && &wordGroup(g.id) == &g;
 }
 
+// Every command and every word group stands once in the menu, a submenu's
+// items follow its title, and each table is in the order of its ids.
+constexpr bool menuIsSound()
+{
+    std::array<int, kCommands.size()> commands{};
+    std::array<int, kWordGroups.size()> groups{};
+    bool inSubmenu = false;
+    for (const MenuItem &m : kMenu) {
+        if (m.kind == MenuItem::Submenu) {
+            inSubmenu = true;
+            continue;
+        }
+        if (m.inSubmenu && !inSubmenu)
+            return false;
+        inSubmenu = inSubmenu && m.inSubmenu;
+        auto &seen = m.kind == MenuItem::CommandItem ? commands[m.index] : groups[m.index];
+        ++seen;
+    }
+    for (std::size_t i = 0; i < kCommands.size(); ++i)
+        if (commands[i] != 1 || std::size_t(kCommands[i].id) != i)
+            return false;
+    for (std::size_t i = 0; i < kWordGroups.size(); ++i)
+        if (groups[i] != 1 || std::size_t(kWordGroups[i].id) != i)
+            return false;
+    return true;
+}
+
+// A page command opens its page once, and leaves the list and the box as at
+// the start: box hidden and empty, list cleared, the prompt in the field.
+constexpr bool commandIsSound(const Command &c)
+{
+    if (!c.opensPage())
+        return c.steps == Steps{};
+    const auto has = [&c](Step s) { return std::count(c.steps.begin(), c.steps.end(), s) == 1; };
+    return has(Step::OpenPage) && has(Step::HideBox) && has(Step::EmptyBox) && has(Step::ClearList)
+        && c.steps.back() == Step::SetPrompt;
+}
+
 } // namespace checks
 
 static_assert(std::all_of(kCatalogue.begin(), kCatalogue.end(), isWellFormedTail),
@@ -69,5 +108,8 @@ static_assert(std::all_of(kEntries.begin(), kEntries.end(), checks::entryIsSound
               "entry keys must be unique and texts plain; only page-only entries hide the box");
 static_assert(std::all_of(kWordGroups.begin(), kWordGroups.end(), checks::groupIsSound),
               "each word group must be one run of the table");
+static_assert(checks::menuIsSound(), "each command and word group stands once in the menu");
+static_assert(std::all_of(kCommands.begin(), kCommands.end(), checks::commandIsSound),
+              "a page command leaves the window as at the start");
 
 } // namespace orvani

@@ -25,7 +25,6 @@ struct WordGroup {
     Group id;
     std::u16string_view menuItem; // object name of the menu item, e.g. "mnuAnimals"
     std::u16string_view caption;
-    bool onMenuBar = false; // the others form the "Words" submenu
     bool emptiesBox = false;
     std::u16string_view pageTail = {}; // empty: the group opens no page
     BoxHiding hiding = BoxHiding::Never;
@@ -33,17 +32,16 @@ struct WordGroup {
     constexpr std::span<const Entry> entries() const { return entriesOf(id); }
 };
 
-// The eight groups in the order of the menu.
+// The eight groups, in the order of Group.
 inline constexpr std::array<WordGroup, 8> kWordGroups = {{
     {Group::Animals, u"mnuAnimals", u"Animals"},
-    {Group::Body, u"mnuBody", u"Body", false, false, tails::BodyParts, BoxHiding::AfterOpening},
+    {Group::Body, u"mnuBody", u"Body", false, tails::BodyParts, BoxHiding::AfterOpening},
     {Group::Colors, u"mnuColors", u"Colors"},
     {Group::Family, u"mnuFamily", u"Family"},
     {Group::Food, u"mnuFood", u"Food"},
-    {Group::Numbers, u"mnuNumbers", u"Numbers", false, false, tails::Numbers,
-     BoxHiding::BeforeOpening},
+    {Group::Numbers, u"mnuNumbers", u"Numbers", false, tails::Numbers, BoxHiding::BeforeOpening},
     {Group::Shapes, u"mnuShapes", u"Shapes"},
-    {Group::Phrases, u"mnuPhrases", u"Phrases", true, true},
+    {Group::Phrases, u"mnuPhrases", u"Phrases", true},
 }};
 
 constexpr const WordGroup &wordGroup(Group id)

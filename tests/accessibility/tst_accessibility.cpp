@@ -122,16 +122,17 @@ private slots:
     void typingStartsNothing()
     {
         m_form->findChild<QAction *>("mnuAnimals")->trigger();
-        QSignalSpy picks(m_form->CmbEnglish, &QComboBox::activated);
-        m_form->CmbEnglish->setFocus();
-        QTest::keyClicks(m_form->CmbEnglish->lineEdit(), "Fox");
-        QTest::keyClick(m_form->CmbEnglish->lineEdit(), Qt::Key_Return);
-        QTest::keyClick(m_form->CmbEnglish->lineEdit(), Qt::Key_Enter);
+        auto *list = m_form->findChild<QComboBox *>("CmbEnglish");
+        QSignalSpy picks(list, &QComboBox::activated);
+        list->setFocus();
+        QTest::keyClicks(list->lineEdit(), "Fox");
+        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(list->lineEdit(), Qt::Key_Enter);
         m_real->setFocus();
         QCOMPARE(picks.count(), 0);
         QCOMPARE(m_real->addresses, QStringList{"/trainer/HTML/intro.html"});
-        QCOMPARE(m_form->CmbEnglish->currentText(), "Fox");
-        QCOMPARE(m_form->CmbEnglish->count(), 13);
+        QCOMPARE(list->currentText(), "Fox");
+        QCOMPARE(list->count(), 13);
     }
 
     // A factory that yields nothing or throws leaves the plain pane, with a

@@ -27,26 +27,26 @@ class tst_Form1 : public QObject
     }
 
     void trigger(const QString &item) { m_form->findChild<QAction *>(item)->trigger(); }
+    SortedComboBox *list() const { return m_form->findChild<SortedComboBox *>("CmbEnglish"); }
+    QLineEdit *box() const { return m_form->findChild<QLineEdit *>("txtOrvana"); }
     QString steps() { return std::exchange(m_steps, {}).join(", "); }
 
     // Picks `text` as a user does: the arrow key onto it. Text the list lacks
-    // is put in the field and handled as a pick.
+    // is put into the list first.
     void pick(const QString &text)
     {
-        const int index = m_form->CmbEnglish->findText(text);
-        if (index < 0) {
-            m_form->CmbEnglish->setEditText(text);
-            return m_form->CmbEnglish_Click();
-        }
-        m_form->CmbEnglish->setCurrentIndex(index - 1);
-        QTest::keyClick(m_form->CmbEnglish, Qt::Key_Down);
+        if (list()->findText(text) < 0)
+            list()->appendItem(text);
+        const int index = list()->findText(text);
+        list()->setCurrentIndex(index - 1);
+        QTest::keyClick(list(), Qt::Key_Down);
     }
 
     QString listed() const
     {
         QStringList items;
-        for (int i = 0; i < m_form->CmbEnglish->count(); ++i)
-            items << m_form->CmbEnglish->itemText(i);
+        for (int i = 0; i < list()->count(); ++i)
+            items << list()->itemText(i);
         return items.join('|');
     }
 
@@ -60,17 +60,17 @@ private slots:
             m_steps << "open " + QString(page).remove("/trainer/HTML/");
         };
         m_form = new Form1(m_platform, m_pane);
-        m_form->txtOrvana->installEventFilter(this);
+        box()->installEventFilter(this);
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form));
         // Loaded: the intro asked for, the box hidden, the list empty with the prompt.
         QCOMPARE(steps(), "open intro.html");
-        QVERIFY(m_form->txtOrvana->isHidden() && m_form->CmbEnglish->count() == 0);
-        QCOMPARE(m_form->CmbEnglish->currentText(), kPrompt);
+        QVERIFY(box()->isHidden() && list()->count() == 0);
+        QCOMPARE(list()->currentText(), kPrompt);
         // Then Buffalo, as a user would have picked it.
         trigger("mnuAnimals");
         pick("Buffalo");
-        QCOMPARE(m_form->txtOrvana->text(), "Tatanka");
+        QCOMPARE(box()->text(), "Tatanka");
         m_steps.clear();
     }
 
@@ -130,9 +130,9 @@ private slots:
         trigger(item);
         QCOMPARE(listed(), shown);
         QCOMPARE(this->steps(), steps);
-        QCOMPARE(m_form->txtOrvana->text(), box);
-        QCOMPARE(m_form->CmbEnglish->currentIndex(), -1);
-        QCOMPARE(m_form->CmbEnglish->currentText(), field);
+        QCOMPARE(this->box()->text(), box);
+        QCOMPARE(list()->currentIndex(), -1);
+        QCOMPARE(list()->currentText(), field);
     }
 
     void selection_data()
@@ -187,8 +187,8 @@ private slots:
             };
         pick(entry);
         QCOMPARE(this->steps(), steps);
-        QCOMPARE(m_form->txtOrvana->text(), text);
-        QCOMPARE(m_form->txtOrvana->isVisible(), visible);
+        QCOMPARE(box()->text(), text);
+        QCOMPARE(box()->isVisible(), visible);
     }
 
     // A step that fails, whatever it throws, ends its handler and goes no
@@ -200,14 +200,65 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "mnuSyntax_Click stopped: no folder");
         trigger("mnuSyntax");
         QCOMPARE(steps(), "hide");
-        QCOMPARE(m_form->CmbEnglish->currentText(), "Buffalo");
+        QCOMPARE(list()->currentText(), "Buffalo");
         m_platform.folderFails = false;
         auto *throwing = new RecordingPane;
         throwing->onNavigate = [](const QString &) { throw 42; }; // not even a standard exception
         QTest::ignoreMessage(QtWarningMsg,
                              "Form_Load stopped: a failure that says nothing of itself");
         Form1 started(m_platform, throwing);
-        QCOMPARE(started.CmbEnglish->currentText(), kPrompt);
+        QCOMPARE(started.findChild<QComboBox *>("CmbEnglish")->currentText(), kPrompt);
+    }
+
+    void followsThePageShown_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // pages the pane shows, and the user's doings
+        QTest::addColumn<QString>("first"); // item of the list, and their count
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("box"); // its text, and whether it shows
+        QTest::addColumn<bool>("visible");
+        const auto row = [](const char *name, const QStringList &steps, const char *first,
+                            int count, const QString &field, const char *box, bool visible) {
+            QTest::newRow(name) << steps << first << count << field << box << visible;
+        };
+        row("own page", {"Shapes", "buffalo.html#top"}, "Circle", 4, "", "Tatanka", true);
+        row("a lesson", {"buffalo.html", "cow.html"}, "Bear", 13, "Cow", "Omavi", true);
+        row("a lesson of another group", {"p17a.html?x=1"}, "Are you full?", 24, "I'm full",
+            "Imapi hwo?", true);
+        row("a page-only lesson", {"colors.html"}, "Color Wheel", 2, "Color Wheel", "Tatanka",
+            false);
+        row("the entry before its group", {"numbers.html"}, "One to Ten", 1, "One to Ten",
+            "Tatanka", false);
+        row("a command's page", {"cow.html", "orvani.htm"}, "", 0, kPrompt, "", false);
+        row("any other page", {"cow.html", "selftest.html"}, "Bear", 13, "Cow", "Omavi", false);
+        row("the same page again", {"cow.html", "Shapes", "cow.html#eyes"}, "Circle", 4, "",
+            "Omavi", true);
+        row("own page after a foreign one", {"cow.html", "Buffalo", "Shapes", "buffalo.html"},
+            "Circle", 4, "", "Tatanka", true);
+    }
+
+    // A page the pane came to by itself leaves the list and the box as the
+    // window's own way to it would, with no page asked for and no pick made;
+    // the window's own pages, and the same page again, change nothing.
+    void followsThePageShown()
+    {
+        QFETCH(QStringList, steps);
+        for (const QString &step : steps) {
+            if (step == "Shapes")
+                trigger("mnuShapes");
+            else if (step == "Buffalo")
+                pick(step);
+            else
+                m_pane->show(QUrl("file:///trainer/HTML/" + step));
+        }
+        QTEST(list()->itemText(0), "first");
+        QTEST(list()->count(), "count");
+        QTEST(list()->currentText(), "field");
+        QTEST(box()->text(), "box");
+        QTEST(box()->isVisible(), "visible");
+        QCOMPARE(this->steps().count("open"), steps.count("Buffalo"));
+        QCOMPARE(m_pane->notFound(), QUrl::fromLocalFile("/trainer/HTML/not.htm"));
     }
 
     // Each use starts a copy, through the doubled separator; a failure to
@@ -230,7 +281,7 @@ private slots:
                              "Error reading file.. Please contact software "
                              "vendor at support@quillfen.example to correct!"));
         QCOMPARE(steps(), "");
-        QCOMPARE(m_form->CmbEnglish->currentText(), "Buffalo");
+        QCOMPARE(list()->currentText(), "Buffalo");
     }
 
     // One About window however often the command comes; a fresh one once

@@ -16,8 +16,9 @@ private slots:
     void readiesTheEngineInTheBackground()
     {
         PagePaneLoader loader(qEnvironmentVariable("ORVANI_APP_DIR"));
+        QSignalSpy ready(&loader, &PagePaneLoader::ready);
         loader.preload();
-        QTRY_VERIFY_WITH_TIMEOUT(loader.isReady(), 30000);
+        QVERIFY(ready.wait(30000) && loader.isReady());
         QWidget window;
         PagePane *pane = loader.create(&window);
         QVERIFY(pane && pane->widget()->inherits("QWebEngineView"));
@@ -28,7 +29,9 @@ private slots:
     {
         QTemporaryDir empty;
         PagePaneLoader loader(empty.path());
+        QSignalSpy ready(&loader, &PagePaneLoader::ready);
         loader.preload();
+        QVERIFY(ready.wait());
         QWidget window;
         QTest::ignoreMessage(
             QtWarningMsg,

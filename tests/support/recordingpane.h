@@ -8,7 +8,8 @@
 
 #include <functional>
 
-// A page pane that records what it was asked to open. `failWhen` makes a
+// A page pane that records what it was asked to open, and shows what the
+// test says it shows. `failWhen` makes a
 // request fail; `onNavigate` lets a test look at the window at that moment.
 class RecordingPane : public QWidget, public PagePane
 {
@@ -22,6 +23,9 @@ public:
         addresses.append(address);
     }
     QWidget *widget() override { return this; }
+    // The pane comes to show `page`, as after a link, Back or Forward.
+    void show(const QUrl &page) { tellPageShown(page); }
+    QUrl notFound() const { return notFoundPage(); }
 
     QStringList addresses;
     std::function<bool(const QString &)> failWhen;

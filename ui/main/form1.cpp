@@ -6,7 +6,8 @@
 #include "form1layout.h"
 #include "frnabout.h"
 #include "handlerguard.h"
-#include "keyboardmenubar.h"
+#include "localpageurl.h"
+#include "mainmenu.h"
 #include "pageaddress.h"
 #include "pagepane.h"
 #include "phrasebook.h"
@@ -19,16 +20,12 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QStyle>
 
 using namespace orvani;
 
 namespace {
-
-const QString kPromptText = QStringLiteral("Select a word group or other from the menu...");
 
 QString screenSaverErrorText()
 {
@@ -36,15 +33,25 @@ QString screenSaverErrorText()
                           "support@quillfen.example to correct!");
 }
 
-// The word groups' handlers, in the order of Group.
-constexpr void (Form1::*kGroupHandlers[])() = {
-    &Form1::mnuAnimals_Click, &Form1::mnuBody_Click,    &Form1::mnuColors_Click,
-    &Form1::mnuFamily_Click,  &Form1::mnuFood_Click,    &Form1::mnuNumbers_Click,
-    &Form1::mnuShapes_Click,  &Form1::mnuPhrases_Click,
-};
-static_assert(std::size(kGroupHandlers) == kWordGroups.size());
+using Handler = void (Form1::*)();
 
 } // namespace
+
+// The menu items' handlers, in the order of CommandId and of Group.
+struct Form1Handlers {
+    static constexpr Handler commands[] = {
+        &Form1::mnuExit_Click,         &Form1::mnuIntro_Click,     &Form1::mnuSyntax_Click,
+        &Form1::mnuEnglish_dict_Click, &Form1::mnuOrva_dict_Click, &Form1::mnuStory_Click,
+        &Form1::mnuAbout_Click,
+    };
+    static constexpr Handler groups[] = {
+        &Form1::mnuAnimals_Click, &Form1::mnuBody_Click,    &Form1::mnuColors_Click,
+        &Form1::mnuFamily_Click,  &Form1::mnuFood_Click,    &Form1::mnuNumbers_Click,
+        &Form1::mnuShapes_Click,  &Form1::mnuPhrases_Click,
+    };
+    static_assert(std::size(commands) == kCommands.size());
+    static_assert(std::size(groups) == kWordGroups.size());
+};
 
 Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     : QMainWindow(parent,
@@ -55,6 +62,7 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     , CmbEnglish(new SortedComboBox)
     , txtOrvana(new QLineEdit)
     , m_platform(platform)
+    , m_controls(CmbEnglish, txtOrvana)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(mainWindowCaption());
@@ -62,55 +70,20 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
     for (int size : {16, 32, 48, 256})
         icon.addFile(QStringLiteral(":/icons/orvani-parlevo-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
-
-    auto *client = new QWidget;
-    client->setFixedSize(form1layout::kClientArea);
-    client->setAutoFillBackground(true);
-    QPalette black = client->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    client->setPalette(black);
-    setCentralWidget(client);
-
-    QWidget *page = WB->widget();
-    page->setParent(client);
-    page->setObjectName(QStringLiteral("WB"));
-    page->setAccessibleName(QStringLiteral("Lesson page"));
-    page->setAccessibleDescription(QStringLiteral("The lesson page of the chosen entry"));
-    page->setGeometry(form1layout::kPagePane);
-    page->setPalette(QGuiApplication::palette()); // pages keep their own light look
-
-    CmbEnglish->setParent(client);
-    CmbEnglish->setObjectName(QStringLiteral("CmbEnglish"));
-    CmbEnglish->setAccessibleName(QStringLiteral("English entry"));
-    CmbEnglish->setAccessibleDescription(
-        QStringLiteral("Choose an English word or phrase to learn"));
-    CmbEnglish->setGeometry(form1layout::kEntryList);
-    // On Linux a combo box tells screen readers the text in its field as its
-    // name; they name the box from the label it is the buddy of. That label
-    // is never shown.
-    auto *entryLabel = new QLabel(CmbEnglish->accessibleName(), client);
-    entryLabel->setObjectName(QStringLiteral("lblEnglish"));
-    entryLabel->setBuddy(CmbEnglish);
-    entryLabel->hide();
-    CmbEnglish->setFont(tahomaFont(8.25));
-    setControlColours(CmbEnglish, Qt::black, Qt::white);
-    showPrompt();
-
-    txtOrvana->setParent(client);
-    txtOrvana->setObjectName(QStringLiteral("txtOrvana"));
-    txtOrvana->setAccessibleName(QStringLiteral("Orvani text"));
-    txtOrvana->setAccessibleDescription(QStringLiteral("The chosen entry in Orvani"));
-    txtOrvana->setGeometry(form1layout::kOrvaniBox);
-    txtOrvana->setFont(tahomaFont(12));
-    setControlColours(txtOrvana, Qt::black, Qt::red);
-    txtOrvana->raise();
-
-    setTabOrder(page, CmbEnglish);
-    setTabOrder(CmbEnglish, txtOrvana);
-
-    buildMenu();
+    setUpControls();
+    buildMainMenu(this, [this](const MenuItem &item, const QString &name) -> MenuSlot {
+        const bool isCommand = item.kind == MenuItem::CommandItem;
+        const Handler handler
+            = isCommand ? Form1Handlers::commands[item.index] : Form1Handlers::groups[item.index];
+        return guarded(this, handler, name.toLatin1() + "_Click");
+    });
     connect(CmbEnglish, &QComboBox::activated, this,
             guarded(this, &Form1::CmbEnglish_Click, "CmbEnglish_Click"));
+    WB->setPageShownListener([this](const QUrl &page) {
+        runGuarded("following the page shown", [&] { followPage(page); });
+    });
+    runGuarded("the not-found page",
+               [this] { WB->setNotFoundPage(localPageUrl(address(tails::NotFound))); });
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     keepOutOfTaskbar(this);
@@ -127,55 +100,33 @@ Form1::Form1(Platform &platform, PagePane *pane, QWidget *parent)
 
 Form1::~Form1()
 {
-    // No selection handler may run on a window that is being taken apart.
+    // No handler may run on a window that is being taken apart.
     CmbEnglish->disconnect(this);
+    WB->setPageShownListener({});
 }
 
-void Form1::addCommand(QWidget *menu, const QString &objectName, const QString &caption,
-                       void (Form1::*handler)())
+void Form1::setUpControls()
 {
-    auto *action = new QAction(caption, menu);
-    action->setObjectName(objectName);
-    connect(action, &QAction::triggered, this,
-            guarded(this, handler, objectName.toLatin1() + "_Click"));
-    menu->addAction(action);
-}
+    auto *client = new QWidget;
+    client->setFixedSize(form1layout::kClientArea);
+    client->setAutoFillBackground(true);
+    QPalette black = client->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    client->setPalette(black);
+    setCentralWidget(client);
 
-void Form1::buildMenu()
-{
-    auto *bar = new KeyboardMenuBar;
-    bar->setNativeMenuBar(false);
-    setMenuBar(bar);
-    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, bar, &KeyboardMenuBar::enterKeyboardMode);
-    addCommand(bar, QStringLiteral("mnuExit"), QStringLiteral("Exit"), &Form1::mnuExit_Click);
-    addCommand(bar, QStringLiteral("mnuIntro"), QStringLiteral("Intro"), &Form1::mnuIntro_Click);
+    QWidget *page = WB->widget();
+    page->setParent(client);
+    page->setObjectName(QStringLiteral("WB"));
+    page->setAccessibleName(QStringLiteral("Lesson page"));
+    page->setAccessibleDescription(QStringLiteral("The lesson page of the chosen entry"));
+    page->setGeometry(form1layout::kPagePane);
+    page->setPalette(QGuiApplication::palette()); // pages keep their own light look
 
-    QMenu *words = bar->addMenu(QStringLiteral("Words"));
-    words->menuAction()->setObjectName(QStringLiteral("mnuSimple"));
-    for (const WordGroup &group : kWordGroups)
-        addCommand(group.onMenuBar ? static_cast<QWidget *>(bar) : words, toQString(group.menuItem),
-                   toQString(group.caption), kGroupHandlers[std::size_t(group.id)]);
+    m_controls.placeIn(client);
 
-    addCommand(bar, QStringLiteral("mnuSyntax"), QStringLiteral("Syntax"), &Form1::mnuSyntax_Click);
-    QMenu *dictionaries = bar->addMenu(QStringLiteral("Translation  Dictionaries"));
-    dictionaries->menuAction()->setObjectName(QStringLiteral("mnuTransDict"));
-    addCommand(dictionaries, QStringLiteral("mnuEnglish_dict"), QStringLiteral("English to Orvani"),
-               &Form1::mnuEnglish_dict_Click);
-    addCommand(dictionaries, QStringLiteral("mnuOrva_dict"), QStringLiteral("Orvani to English"),
-               &Form1::mnuOrva_dict_Click);
-    addCommand(bar, QStringLiteral("mnuStory"), QStringLiteral("Screen Saver"),
-               &Form1::mnuStory_Click);
-    addCommand(bar, QStringLiteral("mnuAbout"), QStringLiteral("About"), &Form1::mnuAbout_Click);
-
-    // The classic menu face; where the system's fallback face runs wider, a
-    // slightly smaller size keeps all eight items on the bar at once.
-    QFont font = tahomaFont(8.25);
-    bar->setFont(font);
-    while (bar->sizeHint().width() > form1layout::kClientArea.width() && font.pointSizeF() > 6.5) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-        bar->setFont(font);
-    }
+    setTabOrder(page, CmbEnglish);
+    setTabOrder(CmbEnglish, txtOrvana);
 }
 
 QString Form1::address(std::u16string_view tail)
@@ -190,14 +141,28 @@ void Form1::openPage(std::u16string_view tail, BoxHiding hiding)
 {
     if (hiding == BoxHiding::BeforeOpening)
         txtOrvana->setVisible(false);
-    WB->Navigate(address(tail));
+    const QString page = address(tail);
+    m_requests.requested(localPageUrl(page));
+    WB->Navigate(page);
     if (hiding == BoxHiding::AfterOpening)
         txtOrvana->setVisible(false);
 }
 
+void Form1::runCommand(CommandId id)
+{
+    const Command &c = command(id);
+    m_controls.run(c.steps, nullptr, [&] { openPage(c.pageTail); });
+}
+
+void Form1::applyWordGroup(Group id)
+{
+    const WordGroup &group = wordGroup(id);
+    m_controls.run(stepsOf(group), &group, [&] { openPage(group.pageTail); });
+}
+
 void Form1::Form_Load()
 {
-    openPage(tails::Intro, BoxHiding::Never);
+    openPage(tails::Intro);
     txtOrvana->setVisible(false);
 }
 
@@ -205,39 +170,21 @@ void Form1::mnuExit_Click()
 {
     close();
 }
-
-void Form1::openPageAndReset(std::u16string_view tail, BoxHiding hiding)
-{
-    openPage(tail, hiding);
-    txtOrvana->setText(QString());
-    CmbEnglish->removeAllItems();
-    showPrompt();
-}
-
-void Form1::showPrompt()
-{
-    CmbEnglish->setEditText(kPromptText);
-    CmbEnglish->lineEdit()->home(false); // show the text from its start
-}
-
 void Form1::mnuIntro_Click()
 {
-    openPageAndReset(tails::Intro, BoxHiding::AfterOpening);
+    runCommand(CommandId::Intro);
 }
-
 void Form1::mnuSyntax_Click()
 {
-    openPageAndReset(tails::Syntax, BoxHiding::BeforeOpening);
+    runCommand(CommandId::Syntax);
 }
-
 void Form1::mnuEnglish_dict_Click()
 {
-    openPageAndReset(tails::EnglishDictionary, BoxHiding::BeforeOpening);
+    runCommand(CommandId::EnglishDictionary);
 }
-
 void Form1::mnuOrva_dict_Click()
 {
-    openPageAndReset(tails::OrvaniDictionary, BoxHiding::BeforeOpening);
+    runCommand(CommandId::OrvaniDictionary);
 }
 
 void Form1::mnuStory_Click()
@@ -259,48 +206,37 @@ void Form1::mnuAbout_Click()
     m_about->activateWindow();
 }
 
-void Form1::applyWordGroup(const WordGroup &group)
-{
-    CmbEnglish->removeAllItems();
-    if (group.emptiesBox)
-        txtOrvana->setText(QString());
-    for (const Entry &entry : group.entries())
-        CmbEnglish->appendItem(toQString(entry.english));
-    if (!group.pageTail.empty())
-        openPage(group.pageTail, group.hiding);
-}
-
 void Form1::mnuAnimals_Click()
 {
-    applyWordGroup(wordGroup(Group::Animals));
+    applyWordGroup(Group::Animals);
 }
 void Form1::mnuBody_Click()
 {
-    applyWordGroup(wordGroup(Group::Body));
+    applyWordGroup(Group::Body);
 }
 void Form1::mnuColors_Click()
 {
-    applyWordGroup(wordGroup(Group::Colors));
+    applyWordGroup(Group::Colors);
 }
 void Form1::mnuFamily_Click()
 {
-    applyWordGroup(wordGroup(Group::Family));
+    applyWordGroup(Group::Family);
 }
 void Form1::mnuFood_Click()
 {
-    applyWordGroup(wordGroup(Group::Food));
+    applyWordGroup(Group::Food);
 }
 void Form1::mnuNumbers_Click()
 {
-    applyWordGroup(wordGroup(Group::Numbers));
+    applyWordGroup(Group::Numbers);
 }
 void Form1::mnuShapes_Click()
 {
-    applyWordGroup(wordGroup(Group::Shapes));
+    applyWordGroup(Group::Shapes);
 }
 void Form1::mnuPhrases_Click()
 {
-    applyWordGroup(wordGroup(Group::Phrases));
+    applyWordGroup(Group::Phrases);
 }
 
 void Form1::CmbEnglish_Click()
@@ -316,6 +252,27 @@ void Form1::CmbEnglish_Click()
     } catch (...) {
         qCWarning(lcHandler, "CmbEnglish_Click: %s; the not-found page instead", whatFailed());
         // A failure of the not-found page itself goes no further.
-        runGuarded("the not-found page", [this] { openPage(tails::NotFound, BoxHiding::Never); });
+        runGuarded("the not-found page", [this] { openPage(tails::NotFound); });
     }
+}
+
+// A page the pane came to by itself leaves the list and the box as the
+// window's own step to that page would: an entry's lesson as a pick of the
+// entry, a command's page as the command; any other page hides the box.
+void Form1::followPage(const QUrl &page)
+{
+    if (!m_requests.isNewForeignPage(page))
+        return;
+    for (const Entry &entry : kEntries)
+        if (shows(page, entry.pageTail))
+            return m_controls.showAsPicked(entry);
+    for (const Command &c : kCommands)
+        if (c.opensPage() && shows(page, c.pageTail))
+            return m_controls.run(c.steps, nullptr, [] {});
+    txtOrvana->setVisible(false);
+}
+
+bool Form1::shows(const QUrl &page, std::u16string_view tail)
+{
+    return PageRequests::withoutQueryAndFragment(page) == localPageUrl(address(tail));
 }

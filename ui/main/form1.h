@@ -1,6 +1,8 @@
 #pragma once
 
-#include "boxhiding.h"
+#include "commands.h"
+#include "entrycontrols.h"
+#include "pagerequests.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -12,13 +14,13 @@ class Platform;
 class QLineEdit;
 class SortedComboBox;
 class frnAbout;
-namespace orvani {
-struct WordGroup;
-}
 
 // The trainer's main window: the page pane WB, the entry list CmbEnglish,
-// the Orvani text box txtOrvana and the menu. Each handler is the short list
-// of steps its menu item or control performs.
+// the Orvani text box txtOrvana and the menu, built from the phrasebook's
+// menu description. Each handler hands its menu item's row of the command
+// or word-group table to the step list of its kind; the window also follows
+// the pages the pane comes to by itself, so that the box and the list always
+// speak of the page shown.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -28,6 +30,7 @@ public:
     Form1(Platform &platform, PagePane *pane, QWidget *parent = nullptr);
     ~Form1() override;
 
+private:
     void Form_Load();
 
     void mnuExit_Click();
@@ -49,20 +52,21 @@ public:
 
     void CmbEnglish_Click();
 
+    friend struct Form1Handlers;
+    void setUpControls();
+    void runCommand(orvani::CommandId id);
+    void applyWordGroup(orvani::Group id);
+    void openPage(std::u16string_view tail, orvani::BoxHiding hiding = orvani::BoxHiding::Never);
+    QString address(std::u16string_view tail);
+
+    void followPage(const QUrl &page);
+    bool shows(const QUrl &page, std::u16string_view tail);
+
     PagePane *const WB;
     SortedComboBox *const CmbEnglish;
     QLineEdit *const txtOrvana;
-
-private:
-    void buildMenu();
-    void addCommand(QWidget *menu, const QString &objectName, const QString &caption,
-                    void (Form1::*handler)());
-    void applyWordGroup(const orvani::WordGroup &group);
-    void openPage(std::u16string_view tail, orvani::BoxHiding hiding);
-    QString address(std::u16string_view tail);
-    void showPrompt();
-    void openPageAndReset(std::u16string_view tail, orvani::BoxHiding hiding);
-
     Platform &m_platform;
+    EntryControls m_controls;
     QPointer<frnAbout> m_about;
+    PageRequests m_requests;
 };

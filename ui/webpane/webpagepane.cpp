@@ -2,6 +2,7 @@
 
 #include "localpageurl.h"
 #include "pagecontextmenu.h"
+#include "pagerecovery.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -43,9 +44,13 @@ WebPagePane::WebPagePane(QWidget *parent)
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+    settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
     m_profile->setUrlRequestInterceptor(new LocalOnlyInterceptor(m_profile));
 
     setPage(new QWebEnginePage(m_profile, this));
+    new PageRecovery(page(), [this] { return notFoundPage(); });
+    connect(this, &QWebEngineView::urlChanged, this,
+            [this](const QUrl &url) { tellPageShown(url); });
 }
 
 WebPagePane::~WebPagePane()
