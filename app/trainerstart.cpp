@@ -71,6 +71,8 @@ void TrainerStart::show()
     // The window's native window is made while it is built, before Qt has
     // seen the X server's time, so it maps without a user time, and window
     // managers that prevent focus stealing leave it without the keyboard.
-    // Asking for activation gives it the keyboard as any new window gets it.
-    m_window->activateWindow();
+    // Asking for activation gives it the keyboard as any new window gets it;
+    // a window started minimised stays so.
+    if (!m_window->isMinimized())
+        m_window->activateWindow();
 }

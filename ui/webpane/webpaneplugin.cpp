@@ -10,7 +10,8 @@ PagePane *WebPanePlugin::createPagePane(QWidget *parent)
     // draws with the raster paint engine, as the window's widgets do, so the
     // window needs no OpenGL: it shows at once, keeps its one native window
     // when the view joins it, and pages show where OpenGL is broken or
-    // missing. Asked for before the first Qt Quick window exists.
-    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // missing. Asked for once, before the first Qt Quick window exists.
+    static const bool chosen = (QQuickWindow::setGraphicsApi(QSGRendererInterface::Software), true);
+    Q_UNUSED(chosen);
     return new WebPagePane(parent);
 }
