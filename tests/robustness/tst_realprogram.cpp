@@ -138,8 +138,8 @@ bool choose(const QProcess &program, const QString &name)
         model.setAttribute(Qt::WA_DontShowOnScreen);
         model.show();
         QHash<QString, std::pair<QPoint, int>> places; // where to click, then Down keys in the menu
-        places["CmbEnglish"]
-            = {model.CmbEnglish->mapTo(&model, QPoint(10, model.CmbEnglish->height() / 2)), 0};
+        const auto *list = model.findChild<QWidget *>("CmbEnglish");
+        places["CmbEnglish"] = {list->mapTo(&model, QPoint(10, list->height() / 2)), 0};
         QMenuBar *bar = model.menuBar();
         for (QAction *item : model.findChildren<QAction *>()) {
             auto *menu = qobject_cast<QMenu *>(item->parent());
