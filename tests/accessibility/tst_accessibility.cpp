@@ -56,16 +56,6 @@ private slots:
         delete m_form;
     }
 
-    // Every item on view, none behind an overflow button the keys would miss.
-    void menuBarShowsEveryItem()
-    {
-        QMenuBar *bar = m_form->menuBar();
-        for (QAction *item : bar->actions())
-            QVERIFY2(bar->rect().contains(bar->actionGeometry(item))
-                         && !bar->actionGeometry(item).isEmpty(),
-                     qPrintable(item->objectName()));
-    }
-
     void keyboardAlone_data()
     {
         QTest::addColumn<int>("menuKey");
