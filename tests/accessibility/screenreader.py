@@ -22,7 +22,7 @@ import time
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib  # noqa: E402
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
 
 TITLE = "Orvani Parlevo v5.0"
 MENU = [("Exit", []), ("Intro", []),
@@ -59,27 +59,35 @@ def find(root, role_name, name=None):
                  if role(n) == role_name and (name is None or n.get_name() == name)), None)
 
 
-def pump(seconds):
-    """Lets the accessibility events of the next `seconds` arrive."""
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
+def until(probe, timeout=15.0):
+    """Polls probe(), taking in the accessibility events that have come,
+    until it returns something true or `timeout` seconds have passed; its
+    last answer."""
+    end = time.monotonic() + timeout
+    while True:
         while GLib.MainContext.default().iteration(False):
             pass
-        time.sleep(0.02)
-
-
-def wait_for(what, probe, timeout=15.0):
-    """Polls probe() until it returns something true; checks and returns that."""
-    end = time.monotonic() + timeout
-    result = None
-    while not result and time.monotonic() < end:
-        pump(0.2)
         try:
             result = probe()
         except GLib.Error:
-            pass
+            result = None
+        if result or time.monotonic() > end:
+            return result
+        time.sleep(0.05)
+
+
+def wait_for(what, probe, timeout=15.0):
+    """As until(); checks that the answer came, and returns it."""
+    result = until(probe, timeout)
     check(bool(result), what)
     return result
+
+
+def bus_name_owned(name):
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+    return bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                         "NameHasOwner", GLib.Variant("(s)", (name,)), GLib.VariantType("(b)"),
+                         Gio.DBusCallFlags.NONE, -1).unpack()[0]
 
 
 def application():
@@ -91,9 +99,7 @@ def application():
 
 
 def key(*names):
-    for name in names:
-        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
-        pump(0.15)
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=True)
 
 
 def xprop(*arguments):
@@ -106,6 +112,7 @@ class WindowWatch(threading.Thread):
     def __init__(self, pid):
         super().__init__(daemon=True)
         self.pid, self.listed, self.with_button, self.done = pid, [], set(), threading.Event()
+        self.rounds = 0  # times every listed window has been looked at
 
     def run(self):
         while not self.done.is_set():
@@ -115,6 +122,7 @@ class WindowWatch(threading.Thread):
                     self.listed += [] if window in self.listed else [window]
                     if "_NET_WM_STATE_SKIP_TASKBAR" not in properties:
                         self.with_button.add(window)
+            self.rounds += 1
             time.sleep(0.005)
 
 
@@ -146,9 +154,14 @@ def check_page(app, title):
           f"'{title}' has a named heading")
 
 
-def check_about(app):
+def check_about(app, watch):
     key("F10", "Left", "Return")
     about = wait_for("F10, Left, Enter opens the About dialog", lambda: find(app, "dialog", "About..."))
+    # Its window is listed by now or soon; one more look at every window after
+    # that sees its state.
+    until(lambda: len(watch.listed) > 1, timeout=10)
+    rounds = watch.rounds
+    until(lambda: watch.rounds > rounds + 1)
     if about:
         check(find(about, "image", "Quillfen picture"), "About shows an image named 'Quillfen picture'")
         link = find(about, "link")
@@ -161,7 +174,7 @@ def main(program):
     started = []
     try:
         started.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
-        time.sleep(0.3)
+        wait_for("the accessibility bus runs", lambda: bus_name_owned("org.a11y.Bus"), timeout=10)
         started.append(subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL))
         # A window mapped before the window manager runs is never activated.
@@ -176,8 +189,7 @@ def main(program):
             check_window(find(app, "frame", TITLE))
             check_page(app, "Welcome to Orvani Parlevo")
             check(len(watch.listed) == 1, f"one window from start to the first page: {watch.listed}")
-            check_about(app)
-        pump(0.5)
+            check_about(app, watch)
         watch.done.set()
         watch.join()
         check(len(watch.listed) == 2 and not watch.with_button,

@@ -34,12 +34,9 @@ private slots:
                  "D:\\\\HTML\\\\ss.exe");
     }
 
-    // The 55 entries and the 61 files they and the commands name, each of
-    // them in the content folder.
+    // Every file the entries and the commands name is in the content folder.
     void folderHoldsTheCatalogue()
     {
-        QCOMPARE(kEntries.size(), 55u);
-        QCOMPARE(kCatalogue.size(), 61u);
         const QStringList present = contentFiles({"*.html", "*.htm", "*.exe"});
         for (auto tail : kCatalogue) // "\HTML\buffalo.html", "\HTML\\ss.exe"
             QVERIFY2(present.contains(toQString(tail).section('\\', -1)),

@@ -1,21 +1,75 @@
+#include "localpageurl.h"
+#include "messagerecorder.h"
 #include "qtplatform.h"
 
 #include <QtTest>
 
-// A program that is not there is not started: the platform says so, and the
-// window shows its message (tst_form1). The screen saver started for real,
-// from an awkward folder: tst_realprogram.
+// The platform as Qt offers it, and the file URL of a page address. The
+// screen saver started for real, from an awkward folder: tst_realprogram.
 class tst_QtPlatform : public QObject
 {
     Q_OBJECT
 private slots:
+    // A program that is not there is not started: the platform says so, and
+    // the window shows its message (tst_form1).
     void missingProgramThrows()
     {
         QTemporaryDir root;
         QVERIFY_THROWS_EXCEPTION(PlatformError,
                                  QtPlatform().startProgram(root.filePath("HTML//ss.exe")));
     }
+
+    // With nothing on the search path and no desktop or browser named, no
+    // browser can be started: a warning under orvani.platform names the
+    // address, and nothing is thrown. (Run on a display: Qt looks for a
+    // browser only on a real window system.)
+    void noBrowserIsAWarning()
+    {
+        QTemporaryDir nothing;
+        qputenv("PATH", QFile::encodeName(nothing.path()));
+        for (const char *variable :
+             {"BROWSER", "DEFAULT_BROWSER", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
+              "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
+            qunsetenv(variable);
+        MessageRecorder log;
+        QtPlatform().openWebAddress("http://www.quillfen.example/");
+        QVERIFY2(log.has(QtWarningMsg, "orvani.platform", "http://www.quillfen.example/"),
+                 qPrintable(log.all()));
+    }
+
+    void pageUrl_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("url"); // fully encoded; none: refused
+        QTest::newRow("space") << "/home/a b/HTML/intro.html"
+                               << "file:///home/a%20b/HTML/intro.html";
+        QTest::newRow("hash") << "/srv/no #2/HTML/intro.html"
+                              << "file:///srv/no%20%232/HTML/intro.html";
+        QTest::newRow("percent") << "/srv/%41/HTML/intro.html"
+                                 << "file:///srv/%2541/HTML/intro.html";
+        QTest::newRow("question mark") << "/srv/why?/HTML/intro.html"
+                                       << "file:///srv/why%3F/HTML/intro.html";
+        QTest::newRow("folder at the root") << "//HTML/intro.html"
+                                            << "file:///HTML/intro.html";
+        QTest::newRow("doubled inside") << "/opt/trainer//HTML//intro.html"
+                                        << "file:///opt/trainer/HTML/intro.html";
+        QTest::newRow("umlauts") << QString::fromUtf8("/home/jörg/Übungen/HTML/intro.html")
+                                 << "file:///home/j%C3%B6rg/%C3%9Cbungen/HTML/intro.html";
+        // A relative address could name a page of any folder.
+        QTest::newRow("relative") << "HTML/intro.html"
+                                  << "";
+    }
+
+    void pageUrl()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, url);
+        if (url.isEmpty())
+            QVERIFY_THROWS_EXCEPTION(PlatformError, localPageUrl(address));
+        else
+            QCOMPARE(localPageUrl(address).toString(QUrl::FullyEncoded), url);
+    }
 };
 
-QTEST_GUILESS_MAIN(tst_QtPlatform)
+QTEST_MAIN(tst_QtPlatform)
 #include "tst_qtplatform.moc"
