@@ -126,14 +126,17 @@ private slots:
     }
 
     // A factory that yields nothing or throws leaves the plain pane, with a
-    // warning. An address no pane could open fails at once; a page asked for
-    // meanwhile shows in the plain pane once it is there.
+    // warning. An address no pane could open fails at once; the last page
+    // asked for meanwhile shows in the plain pane once it is there, and a
+    // missing one gives way to the not-found page.
     void deferredPaneFallsBack()
     {
         QTemporaryDir folder;
-        QFile page(folder.filePath("intro.html"));
-        QVERIFY(page.open(QIODevice::WriteOnly) && page.write("<h1>Welcome, plainly</h1>") > 0);
-        page.close();
+        for (const char *name : {"intro.html", "not.htm"}) {
+            QFile page(folder.filePath(name));
+            QVERIFY(page.open(QIODevice::WriteOnly) && page.write(name) > 0);
+        }
+        const QFile page(folder.filePath("intro.html"));
         for (bool throws : {false, true}) {
             DeferredPagePane pane([throws](QWidget *) -> PagePane * {
                 if (throws)
@@ -142,14 +145,23 @@ private slots:
             });
             QVERIFY_THROWS_EXCEPTION(PlatformError, pane.Navigate("HTML/intro.html"));
             pane.Navigate(page.fileName());
-            if (throws)
+            QStringList shown;
+            pane.setPageShownListener([&](const QUrl &url) { shown << url.fileName(); });
+            pane.setNotFoundPage(QUrl::fromLocalFile(folder.filePath("not.htm")));
+            if (throws) {
+                pane.Navigate(folder.filePath("gone.html"));
                 QTest::ignoreMessage(QtWarningMsg, "the web page pane failed: no engine");
+                QTest::ignoreMessage(QtWarningMsg,
+                                     QRegularExpression("gone.html cannot be shown: "
+                                                        "the not-found page instead"));
+            }
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("the plain page pane stands in"));
             QSignalSpy ready(&pane, &DeferredPagePane::realPaneReady);
             pane.show();
             QVERIFY(ready.wait());
             auto *plain = dynamic_cast<TextBrowserPane *>(pane.realPane());
-            QVERIFY(plain && plain->toPlainText() == "Welcome, plainly");
+            QVERIFY(plain && plain->toPlainText() == (throws ? "not.htm" : "intro.html"));
+            QCOMPARE(shown, QStringList(throws ? "not.htm" : "intro.html"));
         }
     }
 };
