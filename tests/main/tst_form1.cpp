@@ -1,6 +1,7 @@
 #include "fakeplatform.h"
 #include "form1.h"
 #include "frnabout.h"
+#include "messagerecorder.h"
 #include "recordingpane.h"
 #include "sortedcombobox.h"
 
@@ -63,6 +64,9 @@ private slots:
         box()->installEventFilter(this);
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form));
+        const auto boxes = Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint
+            | Qt::WindowMaximizeButtonHint;
+        QCOMPARE(m_form->windowFlags() & boxes, boxes & ~Qt::WindowMaximizeButtonHint);
         // Loaded: the intro asked for, the box hidden, the list empty with the prompt.
         QCOMPARE(steps(), "open intro.html");
         QVERIFY(box()->isHidden() && list()->count() == 0);
@@ -197,8 +201,13 @@ private slots:
     void failureEndsItsHandler()
     {
         m_platform.folderFails = true;
-        QTest::ignoreMessage(QtWarningMsg, "mnuSyntax_Click stopped: no folder");
-        trigger("mnuSyntax");
+        {
+            const MessageRecorder messages;
+            trigger("mnuSyntax");
+            QVERIFY2(
+                messages.has(QtWarningMsg, "orvani.handler", "mnuSyntax_Click stopped: no folder"),
+                qPrintable(messages.all()));
+        }
         QCOMPARE(steps(), "hide");
         QCOMPARE(list()->currentText(), "Buffalo");
         m_platform.folderFails = false;
