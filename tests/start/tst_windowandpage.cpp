@@ -1,6 +1,7 @@
 #include "deferredpagepane.h"
 #include "fakeplatform.h"
 #include "form1.h"
+#include "messagerecorder.h"
 #include "trainerstart.h"
 
 #include <QtTest>
@@ -50,10 +51,10 @@ class tst_WindowAndPage : public QObject
         list->setCurrentIndex(list->findText(entry) - 1);
         QTest::keyClick(list, Qt::Key_Down);
     }
-    void start(Qt::WindowState state = Qt::WindowNoState)
+    void start(Qt::WindowState state = Qt::WindowNoState,
+               const QString &program = qEnvironmentVariable("ORVANI_APP_DIR"))
     {
-        m_start
-            = std::make_unique<TrainerStart>(m_platform, qEnvironmentVariable("ORVANI_APP_DIR"));
+        m_start = std::make_unique<TrainerStart>(m_platform, program);
         m_start->show();
         if (state == Qt::WindowMinimized)
             m_start->window()->showMinimized(); // before the window system has shown it
@@ -127,6 +128,22 @@ private slots:
                                      && view()->page()->renderProcessPid() > 0
                                      && showing("intro.html"),
                                  30000);
+    }
+
+    // Without the engine's module the plain pane stands in, with warnings
+    // that say why, and shows the page.
+    void withoutTheModuleThePlainPaneStandsIn()
+    {
+        const MessageRecorder messages;
+        start(Qt::WindowNoState, m_folder->path());
+        QTRY_VERIFY_WITH_TIMEOUT(m_start->pane()->realPane(), 30000);
+        const auto *plain = qobject_cast<QTextBrowser *>(m_start->pane()->realPane()->widget());
+        QVERIFY(plain && plain->source().fileName() == "intro.html");
+        QVERIFY2(messages.has(QtWarningMsg, "orvani.pane",
+                              "web page pane cannot be loaded from " + m_folder->path()
+                                  + "/orvani-webpane: ")
+                     && messages.has(QtWarningMsg, "orvani.pane", "the plain page pane stands in"),
+                 qPrintable(messages.all()));
     }
 
     // Started minimised, the window is never exposed: its page is there when
