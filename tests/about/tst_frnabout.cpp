@@ -54,8 +54,6 @@ private slots:
         QTest::newRow("in the corner") << QRect({1173, 788}, about) << screen << QPoint(1173, 788);
         QTest::newRow("19 px past the bottom")
             << QRect({300, 807}, about) << screen << QPoint(300, 788);
-        QTest::newRow("past right and bottom")
-            << QRect({1500, 1000}, about) << screen << QPoint(1173, 788);
         QTest::newRow("past left and top") << QRect({-30, -5}, about) << screen << QPoint(0, 0);
         QTest::newRow("second screen, past its left")
             << QRect({1590, 100}, about) << QRect(1600, 0, 1280, 1024) << QPoint(1600, 100);
