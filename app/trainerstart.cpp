@@ -8,8 +8,22 @@
 
 #include <QApplication>
 
-void TrainerStart::prepareProcess()
+namespace {
+
+// The user's own setting of a variable wins over the trainer's.
+void setUnlessTheUserHas(const char *name, const QByteArray &value)
 {
+    if (!qEnvironmentVariableIsSet(name))
+        qputenv(name, value);
+}
+
+} // namespace
+
+QProcessEnvironment TrainerStart::prepareProcess()
+{
+    // Taken before anything is set: the programs the trainer starts get the
+    // environment it was started with, not what it set for itself.
+    QProcessEnvironment startedWith = QProcessEnvironment::systemEnvironment();
     // Set while the process has one thread: the environment is not safe to
     // change once others run.
     //
@@ -18,11 +32,12 @@ void TrainerStart::prepareProcess()
     // engine's start would otherwise have it do (asking whether OpenGL works
     // across threads): that costs a tenth of a second and memory at every
     // start, and a broken driver cannot get in the way.
-    qputenv("QT_XCB_GL_INTEGRATION", "none");
+    setUnlessTheUserHas("QT_XCB_GL_INTEGRATION", "none");
     // On Linux the web engine shows its pages to screen readers only when
     // this is set before it starts; even then it builds their accessible tree
     // only while an assistive technology is listening.
-    qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+    setUnlessTheUserHas("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+    return startedWith;
 }
 
 void TrainerStart::setUpApplication(QApplication &application)

@@ -3,6 +3,7 @@
 #include "pagepaneloader.h"
 
 #include <QPointer>
+#include <QProcessEnvironment>
 #include <QString>
 
 class DeferredPagePane;
@@ -22,8 +23,9 @@ class QApplication;
 class TrainerStart
 {
 public:
-    // Before the QApplication is made.
-    static void prepareProcess();
+    // Before the QApplication is made: sets what the process needs where the
+    // user has not set it, and returns the environment as it was before.
+    static QProcessEnvironment prepareProcess();
     static void setUpApplication(QApplication &application);
 
     // The main window, built but not shown; its page pane comes from the

@@ -7,7 +7,8 @@
 class BenchPlatform final : public Platform
 {
 public:
-    explicit BenchPlatform(QString applicationFolder);
+    // startedWith: the environment the benchmark was started with.
+    BenchPlatform(QString applicationFolder, const QProcessEnvironment &startedWith);
 
     QString applicationFolder() override { return m_folder; }
     void startProgram(const QString &path) override { m_real.startProgram(path); }

@@ -29,14 +29,14 @@ int runTrainer(const BenchOptions &options, char *program)
     const EventReporter reporter(options.startNs);
     reporter.mark("main");
 
-    TrainerStart::prepareProcess();
+    const QProcessEnvironment startedWith = TrainerStart::prepareProcess();
     int qtArgc = 1;
     char *qtArgv[] = {program, nullptr};
     QApplication application(qtArgc, qtArgv);
     reporter.mark("application");
     TrainerStart::setUpApplication(application);
 
-    BenchPlatform platform(options.applicationFolder);
+    BenchPlatform platform(options.applicationFolder, startedWith);
     TrainerStart start(platform, options.applicationFolder);
     Form1 *form = start.window();
     DeferredPagePane *pane = start.pane();

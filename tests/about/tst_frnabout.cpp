@@ -2,9 +2,12 @@
 #include "fakeplatform.h"
 #include "frnabout.h"
 #include "messagerecorder.h"
+#include "onscreenplacement.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
 
 // Counts the requests to end the program (QCoreApplication::quit() sends
@@ -64,6 +67,47 @@ private slots:
         QCOMPARE(about.isNull(), clicked && opener);
         QCOMPARE(log.has(QtWarningMsg, "orvani.handler", control + "_Click stopped: no opener"),
                  clicked && !opener);
+    }
+
+    void positionWhollyInside_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QPoint>("position");
+        const QRect screen(0, 0, 1600, 1170); // above a panel
+        const QSize about(427, 382);
+        QTest::newRow("inside") << QRect({300, 200}, about) << screen << QPoint(300, 200);
+        QTest::newRow("in the corner") << QRect({1173, 788}, about) << screen << QPoint(1173, 788);
+        QTest::newRow("19 px past the bottom")
+            << QRect({300, 807}, about) << screen << QPoint(300, 788);
+        QTest::newRow("past left and top") << QRect({-30, -5}, about) << screen << QPoint(0, 0);
+        QTest::newRow("second screen, past its left")
+            << QRect({1590, 100}, about) << QRect(1600, 0, 1280, 1024) << QPoint(1600, 100);
+        QTest::newRow("taller than the area")
+            << QRect({300, 100}, about) << QRect(0, 0, 1600, 300) << QPoint(300, 0);
+    }
+
+    // Moved just enough to lie wholly inside, and only where it does not.
+    void positionWhollyInside()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, area);
+        QFETCH(QPoint, position);
+        QCOMPARE(::positionWhollyInside(frame, area), position);
+    }
+
+    // Placed partly below the screen's available area, as a window manager
+    // may place it, the window moves up just enough once it shows.
+    void opensWhollyOnScreen()
+    {
+        FakePlatform platform;
+        QPointer<frnAbout> about = new frnAbout(platform);
+        const auto deleteAbout = qScopeGuard([&] { delete about; });
+        const QRect area = about->screen()->availableGeometry();
+        about->move(area.left() + 40, area.bottom() - 100);
+        about->show();
+        QTRY_COMPARE(about->frameGeometry().bottom(), area.bottom());
+        QCOMPARE(about->frameGeometry().left(), area.left() + 40);
     }
 
     // The program goes on while either window is left, whichever closes

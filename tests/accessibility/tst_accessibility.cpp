@@ -7,10 +7,59 @@
 #include "sortedcombobox.h"
 #include "textbrowserpane.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
+
+namespace {
+
+// The contrast ratio of two colours as accessibility guidelines reckon it,
+// from 1 (none) to 21 (black on white).
+double contrast(const QColor &one, const QColor &other)
+{
+    auto luminance = [](const QColor &colour) {
+        auto linear = [](double value) {
+            return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+            + 0.0722 * linear(colour.blueF());
+    };
+    const auto [darker, lighter] = std::minmax({luminance(one), luminance(other)});
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The colour that most of the area's pixels have, counting only the pixels
+// that `counts` takes.
+QColor commonest(const QImage &image, const QRect &area, auto counts)
+{
+    QHash<QRgb, int> tally;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (counts(x, y))
+                ++tally[image.pixel(x, y)];
+    const auto most = std::max_element(tally.cbegin(), tally.cend());
+    return most == tally.cend() ? QColor() : QColor(most.key());
+}
+
+QColor commonest(const QImage &image, const QRect &area)
+{
+    return commonest(image, area, [](int, int) { return true; });
+}
+
+// The colour of the area that stands out most from `ground`: its text.
+QColor textOn(const QImage &image, const QRect &area, const QColor &ground)
+{
+    QColor text = ground;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (contrast(image.pixelColor(x, y), ground) > contrast(text, ground))
+                text = image.pixelColor(x, y);
+    return text;
+}
+
+} // namespace
 
 // The trainer used with the keyboard alone, and the page pane that stands in
 // until the real one is made. What screen readers read, over AT-SPI in the
@@ -105,6 +154,59 @@ private slots:
         QTest::keyClick(link, Qt::Key_Return);
         QCOMPARE(m_platform.opened, QStringList{"http://www.quillfen.example/"});
         QTRY_VERIFY(!about);
+    }
+
+    // What the keyboard is on stands out by at least 3 to 1, measured on the
+    // drawn pixels: the bar's item that F10 and then Right mark, against the
+    // bar, and its text on that fill; the entry list's focus frame and, in
+    // the open list, the row that the keyboard is on and its text, against
+    // the black list.
+    void keyboardCuesStandOut()
+    {
+        QMenuBar *bar = m_form->menuBar();
+        const QRect exit = bar->actionGeometry(bar->actions().at(0));
+        const QRect intro = bar->actionGeometry(bar->actions().at(1));
+        const QImage unmarked = bar->grab().toImage();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        const QImage marked = bar->grab().toImage();
+        const QColor barColour = commonest(unmarked, intro), item = commonest(marked, intro);
+        QCOMPARE(commonest(marked, exit), barColour);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+        auto *list = m_form->findChild<SortedComboBox *>("CmbEnglish");
+        m_form->findChild<QAction *>("mnuAnimals")->trigger();
+        m_real->setFocus();
+        QTRY_VERIFY(m_real->hasFocus());
+        const QImage unfocused = list->grab().toImage();
+        list->setFocus();
+        QTRY_VERIFY(list->lineEdit()->hasFocus());
+        const QImage focused = list->grab().toImage();
+        const QRect field = list->lineEdit()->geometry();
+        const QColor frame = commonest(focused, focused.rect(), [&](int x, int y) {
+            return !field.contains(x, y) && focused.pixel(x, y) != unfocused.pixel(x, y);
+        });
+
+        QTest::keyClick(list, Qt::Key_F4);
+        QTRY_VERIFY(list->view()->isVisible());
+        const QImage rows = list->view()->viewport()->grab().toImage();
+        const QRect current = list->view()->visualRect(list->view()->currentIndex());
+        QCOMPARE(list->view()->currentIndex().row(), 0);
+        const QColor black = commonest(rows, rows.rect()), row = commonest(rows, current);
+        list->hidePopup();
+
+        const struct {
+            const char *cue;
+            double ratio;
+        } cues[] = {
+            {"bar item", contrast(item, barColour)},
+            {"bar item's text", contrast(textOn(marked, intro, item), item)},
+            {"list's focus", contrast(frame, black)},
+            {"current row", contrast(row, black)},
+            {"current row's text", contrast(textOn(rows, current, row), row)},
+        };
+        for (const auto &[cue, ratio] : cues)
+            QVERIFY2(ratio >= 3, qPrintable(QStringLiteral("%1: %2").arg(cue).arg(ratio)));
     }
 
     // Typing an entry's text, Enter and leaving the field start nothing.

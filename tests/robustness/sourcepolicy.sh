@@ -17,7 +17,7 @@ only() { # <what> <allowed files> <pattern>
 }
 
 only "turning the sandbox off" "" 'DISABLE_SANDBOX|no-sandbox|CHROMIUM_FLAGS'
-only "starting programs" "ui/platform/qtplatform.cpp " 'QProcess|[^_a-z]system\(|popen\(|exec[lv]p?e?\(|posix_spawn'
+only "starting programs" "ui/platform/qtplatform.cpp " 'QProcess([^A-Za-z]|$)|[^_a-z]system\(|popen\(|exec[lv]p?e?\(|posix_spawn'
 only "a web browser" "ui/platform/qtplatform.cpp " 'QDesktopServices|xdg-open'
 only "opening web addresses" "ui/about/frnabout.cpp ui/platform/platform.h ui/platform/qtplatform.cpp ui/platform/qtplatform.h " 'openWebAddress'
 exit $status

@@ -3,6 +3,7 @@
 #include "accessiblerole.h"
 #include "clickablelabel.h"
 #include "handlerguard.h"
+#include "onscreenplacement.h"
 #include "platform.h"
 #include "taskbar.h"
 #include "twips.h"
@@ -133,6 +134,7 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     // until Tab reaches the picture, then the link.
     setFocus();
     keepOutOfTaskbar(this);
+    keepWhollyOnScreenWhenPlaced(this);
 }
 
 void frnAbout::Image1_Click()

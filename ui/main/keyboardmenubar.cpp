@@ -4,9 +4,11 @@
 #include <QKeyEvent>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionMenuItem>
 
 namespace {
 
+// Alt reaches the bar, and the bar's current item is always marked.
 class AltNavigationStyle final : public QProxyStyle
 {
 public:
@@ -17,6 +19,25 @@ public:
         if (hint == SH_MenuBar_AltKeyNavigation)
             return 1;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    // The bar tells the style its current item is selected, and sunken only
+    // while that item's menu is open. Some styles (Fusion among them) mark
+    // only a sunken item, so the item that Alt, F10 or the arrows make
+    // current, its menu still closed, looked like every other: every current
+    // item is drawn as the open one.
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (element == CE_MenuBarItem && (option->state & State_Selected)) {
+            if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
+                QStyleOptionMenuItem marked = *item;
+                marked.state |= State_Sunken;
+                QProxyStyle::drawControl(element, &marked, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "sortedcombobox.h"
 
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -44,6 +46,19 @@ void SortedComboBox::removeAllItems()
 {
     clear();
     setEditText(QString());
+}
+
+void SortedComboBox::showPopup()
+{
+    QComboBox::showPopup();
+    // With no item current, the list view puts its current row on the first
+    // item when it gets the keyboard but leaves it unselected: drawn with no
+    // more than a faint focus frame, while Enter would pick it.
+    QModelIndex row = view()->currentIndex();
+    if (!row.isValid())
+        row = model()->index(0, modelColumn(), rootModelIndex());
+    if (row.isValid() && !view()->selectionModel()->isSelected(row))
+        view()->setCurrentIndex(row);
 }
 
 bool SortedComboBox::eventFilter(QObject *watched, QEvent *event)

@@ -18,6 +18,10 @@ public:
     // Removes every item and empties the field.
     void removeAllItems();
 
+    // The open list's row that the keyboard is on is marked as current:
+    // with no item current, the first.
+    void showPopup() override;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -4,11 +4,18 @@
 #include "logging.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
+
+#ifndef Q_OS_LINUX
+#include <QDesktopServices>
+#endif
+
+QtPlatform::QtPlatform(QProcessEnvironment startedWith)
+    : m_startedWith(std::move(startedWith))
+{ }
 
 QString QtPlatform::applicationFolder()
 {
@@ -29,6 +36,7 @@ void QtPlatform::startProgram(const QString &path)
     QProcess process;
     process.setProgram(path);
     process.setArguments({});
+    process.setProcessEnvironment(m_startedWith);
     if (!process.startDetached())
         throw PlatformError(process.errorString().toStdString());
 }
@@ -43,6 +51,29 @@ void QtPlatform::showMessage(const QString &text)
 
 void QtPlatform::openWebAddress(const QString &address)
 {
-    if (!QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode)))
+    const QUrl url(address, QUrl::StrictMode);
+#ifdef Q_OS_LINUX
+    // The desktop's opener, started here rather than by Qt, so that the
+    // browser gets the environment the trainer was started with.
+    QString error = QStringLiteral("not an absolute web address");
+    if (url.isValid() && !url.isRelative()) {
+        QProcess opener;
+        opener.setProgram(QStringLiteral("xdg-open"));
+        opener.setArguments({url.toString(QUrl::FullyEncoded)});
+        opener.setProcessEnvironment(m_startedWith);
+        if (opener.startDetached())
+            return;
+        error = opener.errorString();
+    }
+    qCWarning(lcPlatform, "no web browser could be started for %s: %s", qUtf8Printable(address),
+              qUtf8Printable(error));
+#else
+    // On Windows and macOS the system's own opener (ShellExecute, Launch
+    // Services) starts the browser and takes no environment: a browser it
+    // starts as the trainer's child inherits the trainer's, with the
+    // variables TrainerStart::prepareProcess set, which only Qt on X11 and
+    // the web engine on Linux read.
+    if (!QDesktopServices::openUrl(url))
         qCWarning(lcPlatform, "no web browser could be started for %s", qUtf8Printable(address));
+#endif
 }
