@@ -138,11 +138,13 @@
                         choices);
         playFocused(listen);
     };
-    // The question's sound, played within the key or click that brought it.
+    // The question's sound, played within the key or click that brought it
+    // (the engine refuses sound that no user action started).
     const playFocused = listen => {
         listen.querySelector('button').setAttribute('aria-describedby', 'question-title');
         listen.querySelector('button').focus();
-        listen.querySelector('button').click();
+        if (byUser)
+            listen.querySelector('button').click();
     };
 
     const choose = (item, choice, choices) => {
@@ -182,7 +184,9 @@
             playFocused(listen);
         } else if (item.drill) {
             question.append(element('p', {class: 'hint'}, `${item.task}:`),
-                            element('p', {class: 'prompt', id: 'prompt'}, orvani(item.prompt)), form);
+                            element('p', {class: 'prompt', id: 'prompt'},
+                                    orvani(item.prompt, {'data-sound': item.promptSound}), ' ',
+                                    sounds({orvani: item.prompt, sound: item.promptSound}, true)), form);
         } else {
             question.append(element('p', {class: 'hint'}, `Type the ${kindOf(item)} in Orvani:`),
                             element('p', {class: 'prompt', id: 'prompt'}, item.english), form);
@@ -266,6 +270,9 @@
             + (missed.length ? `${missed.length} to practise again, listed below.` : 'Nothing missed.'));
         (missed.length ? retry : $('again')).focus();
     };
+
+    let byUser = false; // whether the event being handled came from the user
+    document.addEventListener('click', event => { byUser = event.isTrusted; }, true);
 
     // Keys 1 to 4 pick a choice.
     document.addEventListener('keydown', event => {

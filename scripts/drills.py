@@ -86,7 +86,7 @@ def drill_items(grammar, sentences):
                 continue
             seen.add((drill, text, answer))
             items.append({"drill": drill, "orvani": answer, "english": f"{task}: {text}",
-                          "prompt": text, "task": task, "sound": sound_of(answer), "group": "phrases",
+                          "prompt": text, "promptSound": sound_of(text), "task": task, "sound": sound_of(answer), "group": "phrases",
                           "kind": "phrase", "right": grammar.ways_to_write(answer),
                           "meaning": -len(items) - 1, "byEar": False})
     return items

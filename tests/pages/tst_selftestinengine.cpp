@@ -153,14 +153,15 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 10).join('\n')));
     }
 
-    // Slower plays the question's sound at six tenths of the speed, Listen
-    // at full speed again.
+    // A question asked by ear plays by itself; Slower plays it at six tenths
+    // of the speed, Listen at full speed again.
     void slowerInTheTest()
     {
         load();
         evaluate("t.choose('listen', '', '5')");
         press(Qt::Key_Return);
         QTRY_COMPARE(evaluate("document.activeElement.textContent").toString(), " Listen");
+        QTRY_COMPARE(evaluate("t.playing()").toString(), "1");
         press(Qt::Key_Tab);
         press(Qt::Key_Space);
         QTRY_COMPARE(evaluate("t.playing()").toString(), "0.6");
