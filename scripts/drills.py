@@ -1,5 +1,5 @@
 """The self-test's grammar drills, made by the model of Orvani from the
-lessons' sentences: change the person, say it in the negative, make it a
+Phrases sentences: change the person, say it in the negative, make it a
 question, answer a question word in its slot, put the words in order. Each
 drill is a sentence to type, with every way the rules write it right. The
 named exceptions (the set greetings, the echo answer) are never changed."""
@@ -78,15 +78,16 @@ def drills_of(grammar, text):
 
 
 def drill_items(grammar, sentences):
-    """Self-test items of every drill from (Orvani, English) sentences."""
+    """Self-test items of every drill from the Orvani sentences given."""
     items, seen = [], set()
-    for text, english in sentences:
+    for text in sentences:
         for drill, task, answer in drills_of(grammar, text):
             if (drill, text, answer) in seen:
                 continue
             seen.add((drill, text, answer))
             items.append({"drill": drill, "orvani": answer, "english": f"{task}: {text}",
-                          "prompt": text, "promptSound": sound_of(text), "task": task, "sound": sound_of(answer), "group": "phrases",
-                          "kind": "phrase", "right": grammar.ways_to_write(answer),
+                          "prompt": text, "promptSound": sound_of(text), "task": task,
+                          "sound": sound_of(answer), "group": "phrases", "kind": "phrase",
+                          "right": grammar.ways_to_write(answer),
                           "meaning": -len(items) - 1, "byEar": False})
     return items

@@ -107,8 +107,7 @@ def main():
     sentences = [tuple(s.strip() for s in line.split(" = ", 1)) for section in lessons.sections()
                  for field in ("example", "answer", "more")
                  for line in lessons[section].get(field, "").split("|") if " = " in line]
-    drills = drill_items(grammar(), [(r["orvani"], r["english"]) for r in forms.values()
-                                     if r["kind"] == "phrase"])
+    drills = drill_items(grammar(), [r["orvani"] for r in forms.values() if r["kind"] == "phrase"])
     out.update(studypages.build(entries, group_of, tails, page, sentences, drills))
     out[tails["Intro"]] = prose_page("intro.html", "Welcome")
     out[tails["Syntax"]] = prose_page("syntax.htm", "Syntax", forms)

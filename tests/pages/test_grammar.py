@@ -7,6 +7,7 @@ import unittest
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "scripts"))
+import drills  # noqa: E402
 import lexicon  # noqa: E402
 
 FORMS = [  # written, meaning
@@ -58,6 +59,19 @@ class Model(unittest.TestCase):
             with self.subTest(sentence):
                 self.assertTrue(self.grammar.sentence_problems(sentence) or
                                 not lexicon.is_sentence(sentence))
+
+    def test_drills_change_what_they_say_and_never_an_exception(self):
+        self.assertEqual(drills.drills_of(self.grammar, "Kowe kelawa hwo?"), [
+            ("person", "Say it with ma- (I)", "Kowe malawa hwo?"),
+            ("person", "Say it with unk- (we)", "Kowe unklawa hwo?"),
+            ("negative", "Say it with -sni", "Kowe kelawasni hwo?"),
+            ("answer", "Answer it about yourself with Nasitu", "Nasitu malawa yelo."),
+            ("order", "Put these words in order: kelawa kowe hwo?", "Kowe kelawa hwo?")])
+        self.assertIn(("negative", "Say it without -sni", "Masuka yelo."),
+                      drills.drills_of(self.grammar, "Masukasni yelo."))
+        self.assertNotIn("Imapi hwo?", [d[2] for d in drills.drills_of(self.grammar, "Ikepi hwo?")])
+        for exception in ("Iyuskinyan wancinyankelo", "Imapi hwo?"):
+            self.assertEqual(drills.drills_of(self.grammar, exception), [])
 
     def test_a_page_showing_a_form_the_rules_do_not_make_is_refused(self):
         page = '<p lang="x-orvani" data-sound="audio/s-maipi-yelo.mp3">Maipi yelo.</p>'
