@@ -19,7 +19,9 @@ const orvaniStudy = (() => {
     };
     const problemOf = player => player.querySelector('.sound-problem');
     const failed = (button, error) => {
-        if (error && error.name === 'AbortError') // paused for the next sound
+        // Paused for the next sound, or refused by the engine as no key or
+        // click started it: nothing is wrong with the sound.
+        if (error && (error.name === 'AbortError' || error.name === 'NotAllowedError'))
             return;
         const player = button.closest('.player') || button.parentElement;
         button.classList.add('no-sound');
@@ -79,7 +81,9 @@ const orvaniStudy = (() => {
     const noMatch = document.getElementById('no-match');
     const rows = [...document.querySelectorAll('tr[data-entry]')];
     const sections = [...document.querySelectorAll('section.letter')];
-    const texts = new Map(rows.map(row => [row, row.textContent.toLocaleLowerCase()]));
+    // A row's words: its Orvani and English, never the labels of its buttons.
+    const texts = new Map(rows.map(row => [row, [...row.querySelectorAll('td:not(.sound)')]
+        .map(cell => cell.textContent).join(' ').toLocaleLowerCase()]));
     const entries = n => `${n} ${n === 1 ? 'entry' : 'entries'}`;
 
     const apply = () => {

@@ -68,7 +68,7 @@ inline constexpr auto kEntries = std::to_array<Entry>({
     text(Family, u"Grandmother", u"Wanisila", u"\\HTML\\grandmother.html"),
     text(Family, u"Grandfather", u"Tunkasila", u"\\HTML\\grandfather.html"),
     text(Shapes, u"Circle", u"Yuhomi", u"\\HTML\\circle.html"),
-    text(Shapes, u"Square", u"Oblo kesun", u"\\HTML\\square.html"),
+    text(Shapes, u"Square", u"Oblotun iteka", u"\\HTML\\square.html"),
     text(Shapes, u"Rectangle", u"Oblotun hanske", u"\\HTML\\rectangle.html"),
     text(Shapes, u"Triangle", u"Oblo yamni", u"\\HTML\\triangle.html"),
     pageOnly(Body, u"Body Parts", tails::BodyParts, BoxHiding::AfterOpening),

@@ -41,7 +41,7 @@ def named_pages(notes, forms, title):
 def plan(entries, group_of, lessons, forms):
     """Page file -> its group, previous and next page in the group, and the
     pages it names or that name it, each as (file, title)."""
-    title = {e["page"]: e["english"] for e in entries}
+    title = {e["page"]: e["title"] for e in entries}
     by_group = {}
     for e in entries:
         by_group.setdefault(group_of[e["english"]], []).append(e["page"])
@@ -157,7 +157,7 @@ def lesson_page(entry, notes, forms, way):
 <div class="lesson">
 <figure class="picture">{picture(notes["picture"], notes["alt"])}</figure>
 <div class="words">
-<h1>{esc(entry["english"])}</h1>
+<h1>{esc(entry["title"])}</h1>
 <p class="orvani" lang="x-orvani" data-sound="{sound_of(entry["orvani"])}">{esc(entry["orvani"])}</p>
 <p class="say">Say it: <span lang="x-orvani" data-sound="{sound_of(entry["orvani"])}">{guide(entry["orvani"])}</span></p>
 {player(audio_of_page(entry["page"]), entry["orvani"])}
@@ -166,4 +166,4 @@ def lesson_page(entry, notes, forms, way):
 {parts}<div class="note"><p>{orvani_markup(notes["note"])}</p></div>
 <p class="example">For example: {sentence(notes["example"], forms, entry["page"])}</p>
 {answers}{onward(way)}"""
-    return page(entry["english"], way["group"], body, "lesson-page")
+    return page(entry["title"], way["group"], body, "lesson-page")

@@ -1,5 +1,8 @@
-"""The lexicon (scripts/pages/lexicon.tsv): every Orvani form the pages show,
-with one meaning each, the page that teaches it and its sound.
+"""The lexicon (scripts/pages/lexicon.tsv): the roots of Orvani with their
+meaning and word class (its grammar column, read by grammar.py), and the
+forms the lessons teach, each with the page that teaches it and its sound.
+A form the rules make from a root has its meaning from them: its English
+column stays empty.
 
 Also the checks that keep the pages honest to it, and the syllable guide."""
 
@@ -7,19 +10,14 @@ import re
 import sys
 from html.parser import HTMLParser
 
+from grammar import Grammar, key
 from pagekit import SOURCE, esc
 
-COLUMNS = ["orvani", "english", "kind", "lesson", "audio"]
+COLUMNS = ["orvani", "english", "kind", "lesson", "audio", "grammar"]
 KINDS = {"word", "part", "phrase"}
 VOWELS = "aeiou"
 
 
-def key(form):
-    """The form as compared: lower case, without the full stop or question mark
-    that ends a sentence and without hyphens inside a word (ke-hiyu, ta-TAN-ka),
-    but keeping the hyphen that marks a part (ma-, -sni)."""
-    form = form.strip().casefold().rstrip(".?!,;:")
-    return re.sub(r"(?<=\w)[-\u00b7](?=\w)", "", form)
 
 
 def slug(form):
@@ -34,7 +32,7 @@ def read_lexicon():
     for number, line in enumerate(lines[1:], 2):
         row = dict(zip(COLUMNS, line.split("\t")))
         if len(line.split("\t")) != len(COLUMNS) or row["kind"] not in KINDS:
-            problems.append(f"line {number}: needs five fields and a kind of {sorted(KINDS)}")
+            problems.append(f"line {number}: needs six fields and a kind of {sorted(KINDS)}")
         elif key(row["orvani"]) in forms:
             problems.append(f"line {number}: {row['orvani']} has a second meaning")
         elif not re.fullmatch(r"audio/[a-z0-9-]+\.mp3", row["audio"]) or row["audio"] in sounds:
@@ -42,9 +40,32 @@ def read_lexicon():
         else:
             forms[key(row["orvani"])] = row
             sounds[row["audio"]] = row["orvani"]
+    grammar = Grammar([r for r in forms.values() if r["kind"] != "phrase"])
+    for row in forms.values():
+        made = [f for f in grammar.readings(row["orvani"]) if f.marker or f.negative or f.ending]
+        if row["kind"] == "phrase":
+            problems += grammar.sentence_problems(row["orvani"])
+        elif made and row["english"]:
+            problems.append(f"{row['orvani']}: the rules make it; its meaning is theirs, leave it empty")
+        elif made:
+            row["english"] = grammar.meaning(made[0])
+        elif not row["english"]:
+            problems.append(f"{row['orvani']}: no meaning, and no form the rules make")
     if problems:
         sys.exit("lexicon.tsv:\n  " + "\n  ".join(problems))
+    global GRAMMAR
+    GRAMMAR = grammar
     return forms
+
+
+GRAMMAR = None
+
+
+def grammar():
+    """The model of Orvani made from the lexicon's roots."""
+    if GRAMMAR is None:
+        read_lexicon()
+    return GRAMMAR
 
 
 _forms = None
@@ -91,12 +112,22 @@ def syllables(word):
 ORDINALS = ["first", "second", "third", "fourth", "fifth", "sixth"]
 
 
+def word_syllables(word):
+    """Syllables of a word, a marker ending in a consonant kept whole before
+    a root that begins with a vowel: unk-as-be, not un-kas-be."""
+    for form in grammar().readings(word):
+        if form.marker and grammar().word_class(form.root) != "verb-inside":
+            cut = len(form.marker)
+            return syllables(word[:cut]) + syllables(word[cut:])
+    return syllables(word)
+
+
 def guide(text):
     """ta-<b>tan</b>-ka: syllables, the next-to-last one stressed in every word;
     the stress is also said in words for screen readers."""
     words = []
     for word in re.findall(r"[A-Za-z]+", text):
-        parts = [esc(s.lower()) for s in syllables(word)]
+        parts = [esc(s.lower()) for s in word_syllables(word)]
         stressed = max(len(parts) - 2, 0)
         said = (f"stress on the {ORDINALS[stressed]} of {len(parts)} syllables" if len(parts) > 1
                 else "one syllable")
@@ -151,15 +182,24 @@ def orvani_texts(page_html):
     return [f["text"] for f in orvani_elements(page_html)]
 
 
-def speech(pages, forms):
-    """Sound file -> what it says: every lexicon form and every Orvani text the
-    pages show outside their pictures."""
+def speech(pages, forms, asked=()):
+    """Sound file -> what it says: every lexicon form, every Orvani text the
+    pages show outside their pictures and the sentences the drills ask."""
     said = {row["audio"]: spoken(row["orvani"]) for row in forms.values()}
+    for text in asked:
+        said.setdefault(sound_of(text), spoken(text))
     for text in pages.values():
         for found in orvani_elements(text):
             if not found["picture"]:
                 said.setdefault(sound_of(found["text"]), spoken(found["text"]))
     return said
+
+
+def is_sentence(text):
+    """Whether an Orvani text is written as a sentence: ended by its mark or by
+    a verb with -lo or -wo."""
+    last = text.split()[-1] if text.split() else ""
+    return text.rstrip()[-1:] in ".?" or any(f.ending for f in grammar().readings(last))
 
 
 def check(pages, forms, entries):
@@ -180,8 +220,10 @@ def check(pages, forms, entries):
                     problems.append(f"{sound_of(orvani)} would say both {said!r} and {spoken(orvani)!r}")
             for word in re.split(r"[\s+=,]+", orvani):
                 shown.setdefault(key(word), set()).add(name)
-                if key(word) and key(word) not in forms:
-                    problems.append(f"{name} shows {word!r}, which the lexicon lacks")
+                if key(word) and key(word) not in forms and not grammar().makes(word):
+                    problems.append(f"{name} shows {word!r}, a form the rules of Orvani do not make")
+            if is_sentence(orvani):
+                problems += [f"{name}: {p}" for p in grammar().sentence_problems(orvani)]
     for e in entries:
         row = forms.get(key(e["orvani"]))
         if e["orvani"] and (not row or row["lesson"] != e["page"]

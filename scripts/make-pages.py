@@ -8,9 +8,11 @@ comes from scripts/pages/: lessons.ini (picture, notes and word parts of each le
 Orvani words of the page-only pages), art/ (the pictures, inlined as SVG) and
 prose/ (the bodies of the introduction, syntax and not-found pages, where
 <!-- say: WORD --> stands for a word's syllable guide) and
-lexicon.tsv (every Orvani form the pages show, with its meaning and sound).
-Pages that show an Orvani word the lexicon lacks, or an Orvani text without
-its sound, are refused.
+lexicon.tsv (the roots of Orvani and the forms the lessons teach, with their
+sounds; the meaning of every form made from a root is the one the rules of
+scripts/grammar.py give it). Pages that show a word form or sentence those
+rules do not make, a gloss that is not theirs, or an Orvani text without its
+sound, are refused.
 
   make-pages.py --phrasebook PROGRAM            write the pages into HTML/
   make-pages.py --phrasebook PROGRAM --speech   list "audio file<TAB>Orvani text"
@@ -29,8 +31,9 @@ import sys
 
 import phrasebook
 import studypages
+from drills import drill_items
 from lessonpages import finish_links, lesson_page, link_uses, onward, plan
-from lexicon import check, guide, read_lexicon, speech
+from lexicon import check, grammar, guide, read_lexicon, speech
 from pagekit import OUT, ROOT, SOURCE, esc, page, picture, prose_markup, said, stem
 from wordpages import WordPages
 
@@ -101,16 +104,20 @@ def main():
     for e in entries:
         if not e["orvani"]:
             out[e["page"]] = builders[e["english"]](e["page"])
-    out.update(studypages.build(entries, group_of, tails, page))
+    sentences = [tuple(s.strip() for s in line.split(" = ", 1)) for section in lessons.sections()
+                 for field in ("example", "answer", "more")
+                 for line in lessons[section].get(field, "").split("|") if " = " in line]
+    drills = drill_items(grammar(), [r["orvani"] for r in forms.values() if r["kind"] == "phrase"])
+    out.update(studypages.build(entries, group_of, tails, page, sentences, drills))
     out[tails["Intro"]] = prose_page("intro.html", "Welcome")
     out[tails["Syntax"]] = prose_page("syntax.htm", "Syntax", forms)
     out[tails["NotFound"]] = prose_page("not.htm", "Page not found")
 
-    link_uses(out, forms, {e["page"]: e["english"] for e in entries}, ways)
+    link_uses(out, forms, {e["page"]: e["title"] for e in entries}, ways)
     finish_links(out)
     check(out, forms, entries)
     if args.speech:
-        for audio, text in sorted(speech(out, forms).items()):
+        for audio, text in sorted(speech(out, forms, [d["orvani"] for d in drills]).items()):
             print(f"{audio}\t{text}")
         return
     if args.check:

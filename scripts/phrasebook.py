@@ -25,10 +25,17 @@ def tails(book):
     return {name: file_of_tail(tail) for name, tail in book["tails"].items()}
 
 
+def title(english):
+    """The English as the pages write it: the list's short note in braces
+    spelled out as everywhere else, 'Come in. {to one}' -> 'Come in. (to one person)'."""
+    return english.replace("{to one}", "(to one person)")
+
+
 def entries(book):
-    """Entries in table order as dicts: english, orvani ('' for page-only), page."""
-    return [{"english": e["english"], "orvani": e["orvani"] or "", "page": file_of_tail(e["page"])}
-            for e in book["entries"]]
+    """Entries in table order as dicts: english (the list's text), title (as the
+    pages write it), orvani ('' for page-only), page."""
+    return [{"english": e["english"], "title": title(e["english"]), "orvani": e["orvani"] or "",
+             "page": file_of_tail(e["page"])} for e in book["entries"]]
 
 
 def group_of(book):

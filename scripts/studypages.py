@@ -39,11 +39,15 @@ def key_words(text, kind):
     """The words an English row is filed under. A phrase: each of its words but
     persons, helpers and articles. A word or part: its key word, the first
     after its persons and helpers ('I see, I saw' under see, 'have, own'
-    under have); its meaning's note in brackets aside."""
+    under have), a person marker under each of its persons; its meaning's
+    note in brackets aside."""
     words = [w for w in words_of(re.split(r" \(|; ", text)[0]) if w not in ARTICLES]
     if kind == "phrase":
         keys = [w for w in words if w not in PERSONS | HELPERS]
         return keys or words[-1:]
+    persons = [w for w in words if w in PERSONS]
+    if kind == "part" and persons and words[0] in PERSONS:
+        return persons  # 'we, our (in front of ...)' under we and our
     rest = words
     if rest and rest[0] in PERSONS:
         while rest and rest[0] in PERSONS | HELPERS:
@@ -166,10 +170,12 @@ def study_page(text, scripts=("study.js",)):
     return text.replace("</head>", extra + "</head>", 1)
 
 
-def build(entries, group_of, tails, page):
+def build(entries, group_of, tails, page, sentences, drills):
     """The study pages, by file name.
     entries: the entry table's rows (english, orvani, page); group_of: English
-    text -> caption of its word group; tails: page names; page: the page frame."""
+    text -> caption of its word group; tails: page names; page: the page frame;
+    sentences: (Orvani, English) of the lessons' examples and answers;
+    drills: the self-test's grammar drills (drills.py)."""
     lexicon = list(read_lexicon().values())
     group_of_page = {e["page"]: group_of[e["english"]] for e in entries}
     pages = set(group_of_page) | set(tails.values())
@@ -179,5 +185,5 @@ def build(entries, group_of, tails, page):
     english, orvani = tails["EnglishDictionary"], tails["OrvaniDictionary"]
     out = {english: dictionary_page(lexicon, False, orvani, page),
            orvani: dictionary_page(lexicon, True, english, page),
-           "selftest.html": selftest_page(lexicon, group_of_page, page)}
+           "selftest.html": selftest_page(lexicon, group_of_page, page, sentences, drills)}
     return out

@@ -29,7 +29,7 @@ class WordPages:
                          f'<span class="listen">{self.say(word)}</span></li>')
         body = f"""
 <h1>One to Ten</h1>
-<p class="lead">Count with the dots, then press play and say each number after the trainer. A number follows the thing it counts: <i lang="x-orvani">oblo kesun</i>, a shape with four sides, is a square.</p>
+<p class="lead">Count with the dots, then press play and say each number after the trainer. A number follows the thing it counts: <i lang="x-orvani">oblo kesun</i>, four shapes.</p>
 <ul class="numbers">
 {chr(10).join(items)}
 </ul>

@@ -11,14 +11,8 @@ window.t = {
     letters: s => s.toLowerCase().replace(/[^\p{L}\p{N}]/gu, ''),
     written: s => s.toLowerCase().replace(/[^\p{L}\p{N}\s]/gu, '').split(/\s+/).filter(Boolean).join(' '),
 
-    // The item of the question shown, found by its prompt or else its sound.
-    asked() {
-        const prompt = t.q().querySelector('#prompt');
-        if (!prompt)
-            return t.items.find(i => i.sound === t.q().querySelector('[data-sound]').dataset.sound);
-        const shown = (prompt.querySelector('.orvani') || prompt).firstChild.textContent;
-        return t.items.find(i => i.english === shown || i.orvani === shown);
-    },
+    // The item of the question shown.
+    asked: () => t.items[Number(t.q().dataset.item)],
 
     // Sets up a round and leaves the focus on Start.
     choose(mode, group, length) {
@@ -33,7 +27,7 @@ window.t = {
         document.getElementById('start').click();
     },
 
-    next: () => [...t.q().querySelectorAll('button')].pop().click(),
+    next: () => document.querySelector('#next-step button').click(),
 
     // Rounds of all of every group by ear, each answered with the first
     // choice: four choices written apart, the answer among them, all of its
@@ -83,7 +77,7 @@ window.t = {
             const said = t.text('feedback'), shown = !!t.q().querySelector('.difference');
             if (!new RegExp(verdict).test(said))
                 problems.push(`${typed}: ${said}`);
-            if (shown !== (typed.trim() !== item.orvani) && !/^Not quite/.test(said))
+            if (shown !== !/^Right\.$/.test(said) && !/^Not quite/.test(said))
                 problems.push(`${typed}: ${shown ? 'a difference shown' : 'no difference shown'}`);
         }
         if (!t.text('score').startsWith(`You got ${taken} of `))
@@ -99,10 +93,25 @@ window.t = {
         'one letter in a long word': i => [i.orvani.slice(0, 2) + 'q' + i.orvani.slice(3),
             t.letters(i.orvani).length >= 5 ? 'one letter\\)\\.$' : '^Not quite'],
         'two letters': i => ['qq' + i.orvani.slice(2), '^Not quite'],
+        // Answers the rules judge: other forms are wrong, and what they mean is
+        // said; other ways of writing the same statement are right.
+        'by the rules': i => t.byTheRules[i.orvani] || [i.orvani, '^Right\\.$'],
         // A slip that makes another form of the lexicon, as omapi for imapi.
         'another form one letter away': i => (o => o ? [o.orvani, '^Not quite'] : [i.orvani, '^Right'])(
             t.items.find(o => o !== i && t.letters(o.orvani).length === t.letters(i.orvani).length
                 && [...t.letters(o.orvani)].filter((c, n) => c !== t.letters(i.orvani)[n]).length === 1)),
+    },
+
+    byTheRules: {
+        'Omapisni yelo.': ['Imapisni yelo.', '^Not quite\\. Imapisni yelo\\. means “I\'m not full\\.”$'],
+        'Ikepi hwo?': ['Okepi hwo?', 'means “okepi: you feel good; hwo: ends a question”'],
+        'Imapi hwo?': ['Omapi hwo?', 'means “omapi: I feel good; hwo: ends a question”'],
+        'He tahu hwo?': ['He tanu hwo?', 'means “he: it; tanu: from \\(after the place\\); hwo'],
+        'Kowe tanu ketevo hwo?': ['Kowe tanu kehiyu hwo?', 'means “Where do you come from\\?”'],
+        'Iyuskinyan wancinyankelo': ['Iyuskinyan wancinyankelo.', '^Right\\.$'],
+        'Ake iyuskinyan wancinyankelo.': ['Ake iyuskinyan wancinyanke yelo.', '^Right\\.$'],
+        'Masukasni yelo.': ['Masukasnilo', '^Right\\.$'],
+        'Tawisu mayun yelo.': ['tawisu mayun yelo', '^Right, with a small slip \\(capital letters, punctuation\\)'],
     },
 
     // Four rounds of five of the fifteen animals: the first three hold all
