@@ -32,8 +32,9 @@ const QString kPromptText = QStringLiteral("Select a word group or other from th
 
 QString screenSaverErrorText()
 {
-    return QStringLiteral("Error reading file.. Please contact software vendor at "
-                          "support@quillfen.example to correct!");
+    return QStringLiteral(
+        "Error reading file.. Please contact software vendor at " ORVANI_MAKER_EMAIL
+        " to correct!");
 }
 
 // The word groups' handlers, in the order of Group.
