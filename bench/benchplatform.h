@@ -7,7 +7,9 @@
 class BenchPlatform final : public Platform
 {
 public:
-    explicit BenchPlatform(QString applicationFolder);
+    explicit BenchPlatform(QString applicationFolder)
+        : m_folder(std::move(applicationFolder))
+    { }
 
     QString applicationFolder() override { return m_folder; }
     void startProgram(const QString &path) override { m_real.startProgram(path); }

@@ -1,5 +1,0 @@
-#include "benchplatform.h"
-
-BenchPlatform::BenchPlatform(QString applicationFolder)
-    : m_folder(std::move(applicationFolder))
-{ }
