@@ -42,7 +42,7 @@ QProcessEnvironment TrainerStart::prepareProcess()
 
 void TrainerStart::setUpApplication(QApplication &application)
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Quillfen"));
+    QCoreApplication::setOrganizationName(QStringLiteral(ORVANI_MAKER));
     QCoreApplication::setApplicationName(applicationTitle());
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVANI_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANI_APP_ID));

@@ -4,7 +4,6 @@
 // pages. As the stack gives it; with --software drawn by Qt Quick's software
 // adaptation, the least this stack can do.
 #include "benchoptions.h"
-#include "eventreporter.h"
 #include "form1layout.h"
 #include "pageaddress.h"
 #include "pagetour.h"
@@ -18,14 +17,11 @@
 int main(int argc, char *argv[])
 {
     const BenchOptions options = BenchOptions::parse(argc, argv);
-    const EventReporter reporter(options.startNs);
-    reporter.mark("main");
     if (options.software)
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
     QApplication application(qtArgc, qtArgv);
-    reporter.mark("application");
 
     auto page = [&options](std::u16string_view tail) {
         return QUrl::fromLocalFile(
@@ -40,12 +36,10 @@ int main(int argc, char *argv[])
             view.load(page(group.pageTail));
     };
     steps.select = [&](const orvani::Entry &entry) { view.load(page(entry.pageTail)); };
-    PageTour tour(reporter, steps);
+    PageTour tour(options.startNs, steps);
     tour.attachView(&view);
 
     view.load(page(orvani::tails::Intro));
-    reporter.mark("loading");
     view.show();
-    reporter.mark("shown");
     return application.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 
@@ -9,9 +10,8 @@
 struct BenchOptions {
     QString mode; // "trainer" in a measured child, empty in the driver
     QString applicationFolder; // the folder with orvani-webpane and HTML/
-    std::int64_t startNs = 0; // the parent's steady clock when it started this process
+    std::int64_t startNs = 0; // the parent's steadyNowNs() when it started this process
     int runs = 9;
-    QString jsonPath;
     bool software = false; // the baseline drawn in Qt Quick's software adaptation
     bool valid = true;
 
@@ -32,8 +32,6 @@ struct BenchOptions {
                 options.startNs = std::strtoll(value, nullptr, 10);
             else if (is("--runs"))
                 options.runs = std::atoi(value);
-            else if (is("--json"))
-                options.jsonPath = QString::fromLocal8Bit(value);
             else
                 options.valid = false;
         }
@@ -41,3 +39,12 @@ struct BenchOptions {
         return options;
     }
 };
+
+// The steady clock in nanoseconds: CLOCK_MONOTONIC on Linux, the same clock
+// in the driver and in every program it starts.
+inline std::int64_t steadyNowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}

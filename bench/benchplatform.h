@@ -8,7 +8,10 @@ class BenchPlatform final : public Platform
 {
 public:
     // startedWith: the environment the benchmark was started with.
-    BenchPlatform(QString applicationFolder, const QProcessEnvironment &startedWith);
+    BenchPlatform(QString applicationFolder, const QProcessEnvironment &startedWith)
+        : m_folder(std::move(applicationFolder))
+        , m_real(startedWith)
+    { }
 
     QString applicationFolder() override { return m_folder; }
     void startProgram(const QString &path) override { m_real.startProgram(path); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screentimeline.h"
+#include "screenwatch.h"
 
 #include <QByteArray>
 #include <QList>
@@ -12,32 +12,28 @@ enum class Program { Trainer, BareView, SoftwareView };
 inline constexpr std::size_t kPrograms = 3;
 inline const char *programName(Program program)
 {
-    switch (program) {
-    case Program::Trainer:
-        return "trainer";
-    case Program::BareView:
-        return "bare view";
-    case Program::SoftwareView:
-        return "software view";
-    }
-    return "";
+    const char *names[] = {"trainer", "bare view", "software view"};
+    return names[std::size_t(program)];
 }
 
-// One cold start of a measured program: what reached the screen, and the
-// memory of its processes.
+// One cold start of a measured program: what reached the screen, in ms
+// since the process started (NaN where nothing did), and the settled memory
+// of its processes.
 struct BenchRun {
     bool ok = false;
     QString error;
     bool busyMachine = false;
-    ScreenFigures screen;
-    int failedPages = 0;
-    double pssIntroMiB = 0;
-    double pssEntriesMiB = 0;
+    double listedMs = 0; // the window manager first listed a window
+    double completeFrameMs = 0; // the chrome first showed its settled pixels
+    double pageOnScreenMs = 0; // the intro's region reached its settled pixels
+    QList<double> turnMs; // per entry: from the pick to its page's settled pixels
+    int windows = 0; // native windows the start used
+    bool inTaskbar = false; // a window of the process ever wanted a task-bar button
     double privateIntroMiB = 0;
     double privateEntriesMiB = 0;
 
-    // Reads the JSON lines a program wrote, and the screen through the
-    // tour's moments. Lines that are not events are passed over.
-    static BenchRun read(const QList<QByteArray> &eventLines,
-                         const ScreenWatcher::Timeline &timeline, std::int64_t startNs);
+    // Reads the JSON lines the program wrote, and the screen through the
+    // moments at which its tour acted.
+    static BenchRun read(const QList<QByteArray> &eventLines, const ScreenTimeline &timeline,
+                         std::int64_t startNs);
 };

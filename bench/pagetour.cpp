@@ -1,13 +1,16 @@
 #include "pagetour.h"
 
-#include "eventreporter.h"
-#include "processmemory.h"
-#include "u16.h"
+#include "benchoptions.h"
 #include "wordgroups.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QMultiHash>
+#include <QTimer>
 
+#include <cstdio>
 #include <limits>
 #include <memory>
 
@@ -27,67 +30,89 @@ constexpr int kPauseBetweenEntriesMs = 200;
 // kMemorySamples, and the lowest reading counts as the settled figure.
 constexpr int kMemorySampleMs = 250;
 constexpr int kMemorySamples = 48;
-constexpr int kStepTimeoutMs = 30000;
+
+QByteArray readProc(pid_t pid, const char *file)
+{
+    QFile f(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(file)));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A figure of an smaps_rollup text in KiB; 0 when it has none (a process
+// that ended meanwhile).
+qint64 rollupKiB(const QByteArray &rollup, const QByteArray &field)
+{
+    for (const QByteArray &line : rollup.split('\n'))
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLongLong();
+    return 0;
+}
+
+// The unshared memory (pages no other process maps) of this process and all
+// its descendants (the engine's helper processes), in KiB.
+qint64 unsharedTreeKiB()
+{
+    QMultiHash<pid_t, pid_t> children;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool numeric = false;
+        const pid_t pid = pid_t(entry.toInt(&numeric));
+        // "pid (comm) state ppid ...": comm may hold spaces and parentheses.
+        const QByteArray stat = numeric ? readProc(pid, "stat") : QByteArray();
+        if (stat.contains(')'))
+            children.insert(pid_t(stat.mid(stat.lastIndexOf(')') + 2).split(' ').value(1).toInt()),
+                            pid);
+    }
+    qint64 unshared = 0;
+    for (QList<pid_t> queue{getpid()}; !queue.isEmpty();) {
+        const pid_t pid = queue.takeFirst();
+        const QByteArray rollup = readProc(pid, "smaps_rollup");
+        unshared += rollupKiB(rollup, "Private_Clean") + rollupKiB(rollup, "Private_Dirty");
+        queue.append(children.values(pid));
+    }
+    return unshared;
+}
 
 } // namespace
 
-PageTour::PageTour(const EventReporter &reporter, Steps steps, QObject *parent)
+PageTour::PageTour(std::int64_t startNs, Steps steps, QObject *parent)
     : QObject(parent)
-    , m_reporter(reporter)
+    , m_startNs(startNs)
     , m_steps(std::move(steps))
-{
-    m_watchdog.setSingleShot(true);
-    m_watchdog.setInterval(kStepTimeoutMs);
-    connect(&m_watchdog, &QTimer::timeout, this, [this] {
-        fail(QStringLiteral("no loadFinished within %1 ms at entry %2")
-                 .arg(kStepTimeoutMs)
-                 .arg(m_index));
-    });
-    m_watchdog.start();
-}
+{ }
 
 void PageTour::attachView(QObject *view)
 {
     // By name: the trainer's own executable does not link the web engine.
-    if (!connect(view, SIGNAL(loadFinished(bool)), this, SLOT(onLoadFinished(bool))))
-        fail(QStringLiteral("the page pane is not a web view"), 3);
+    if (!connect(view, SIGNAL(loadFinished(bool)), this, SLOT(onLoadFinished(bool)))) {
+        report(QStringLiteral("error"), {{"what", "the page pane is not a web view"}});
+        QCoreApplication::exit(3);
+    }
 }
 
-void PageTour::fail(const QString &what, int code)
+void PageTour::report(const QString &event, QJsonObject fields) const
 {
-    m_reporter.report(QStringLiteral("error"), {{"what", what}});
-    QCoreApplication::exit(code);
-}
-
-void PageTour::expectLoad(Stage stage)
-{
-    m_stage = stage;
-    m_watchdog.start();
+    fields.insert(QStringLiteral("event"), event);
+    std::puts(QJsonDocument(fields).toJson(QJsonDocument::Compact).constData());
+    std::fflush(stdout);
 }
 
 void PageTour::onLoadFinished(bool ok)
 {
     const Stage stage = std::exchange(m_stage, Stage::Idle);
-    m_watchdog.stop();
     switch (stage) {
     case Stage::Intro:
-        m_reporter.report(QStringLiteral("introLoaded"), {{"ok", ok}});
+        report(QStringLiteral("introLoaded"), {{"ok", ok}});
         measureMemory(QStringLiteral("intro"), [this] { nextEntry(); });
         break;
     case Stage::Group:
         QTimer::singleShot(kPauseBetweenEntriesMs, this, &PageTour::selectEntry);
         break;
     case Stage::Entry:
-        m_reporter.report(QStringLiteral("entry"),
-                          {{"index", qint64(m_index)},
-                           {"english", toQString(kEntries[m_index].english)},
-                           {"atMs", m_reporter.msAt(m_selectedAtNs)},
-                           {"ok", ok}});
+        report(QStringLiteral("entry"), {{"atMs", sinceStartMs(m_selectedAtNs)}, {"ok", ok}});
         ++m_index;
         QTimer::singleShot(kPauseBetweenEntriesMs, this, &PageTour::nextEntry);
         break;
     case Stage::Idle:
-        m_reporter.report(QStringLiteral("strayLoad"), {{"ok", ok}});
         break;
     }
 }
@@ -95,9 +120,9 @@ void PageTour::onLoadFinished(bool ok)
 void PageTour::nextEntry()
 {
     if (m_index == kEntries.size()) {
-        m_reporter.report(QStringLiteral("toured"), {{"atMs", m_reporter.sinceStart()}});
+        report(QStringLiteral("toured"), {{"atMs", sinceStartMs(steadyNowNs())}});
         measureMemory(QStringLiteral("entries"), [this] {
-            m_reporter.report(QStringLiteral("done"));
+            report(QStringLiteral("done"));
             QCoreApplication::exit(0);
         });
         return;
@@ -108,9 +133,9 @@ void PageTour::nextEntry()
         return;
     }
     m_group = &group;
-    m_reporter.report(QStringLiteral("group"), {{"atMs", m_reporter.sinceStart()}});
+    report(QStringLiteral("group"), {{"atMs", sinceStartMs(steadyNowNs())}});
     if (!group.pageTail.empty())
-        expectLoad(Stage::Group);
+        m_stage = Stage::Group;
     m_steps.openGroup(group);
     if (group.pageTail.empty())
         selectEntry();
@@ -118,46 +143,22 @@ void PageTour::nextEntry()
 
 void PageTour::selectEntry()
 {
-    expectLoad(Stage::Entry);
-    m_selectedAtNs = EventReporter::nowNs();
+    m_stage = Stage::Entry;
+    m_selectedAtNs = steadyNowNs();
     m_steps.select(kEntries[m_index]);
 }
 
 void PageTour::measureMemory(const QString &stage, std::function<void()> then)
 {
-    m_watchdog.stop();
-    auto lowest = std::make_shared<QList<ProcessMemory::Process>>();
-    auto lowestPss = std::make_shared<qint64>(std::numeric_limits<qint64>::max());
-    auto samples = std::make_shared<QJsonArray>();
+    auto lowest = std::make_shared<qint64>(std::numeric_limits<qint64>::max());
+    auto samples = std::make_shared<int>(0);
     auto *timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, [=, this] {
-        const QList<ProcessMemory::Process> tree = ProcessMemory(getpid()).tree();
-        qint64 pss = 0;
-        for (const ProcessMemory::Process &process : tree)
-            pss += process.pssKiB;
-        if (pss < *lowestPss) {
-            *lowestPss = pss;
-            *lowest = tree;
-        }
-        samples->append(pss);
-        if (samples->size() < kMemorySamples)
+        *lowest = std::min(*lowest, unsharedTreeKiB());
+        if (++*samples < kMemorySamples)
             return;
         timer->deleteLater();
-        qint64 unshared = 0;
-        QJsonArray processes;
-        for (const ProcessMemory::Process &process : std::as_const(*lowest)) {
-            unshared += process.privateKiB;
-            processes.append(QJsonObject{{"pid", qint64(process.pid)},
-                                         {"name", process.name},
-                                         {"pssKiB", process.pssKiB},
-                                         {"privateKiB", process.privateKiB}});
-        }
-        m_reporter.report(QStringLiteral("memory"),
-                          {{"stage", stage},
-                           {"pssKiB", *lowestPss},
-                           {"privateKiB", unshared},
-                           {"processes", processes},
-                           {"samplesPssKiB", *samples}});
+        report(QStringLiteral("memory"), {{"stage", stage}, {"privateKiB", *lowest}});
         then();
     });
     timer->start(kMemorySampleMs);

@@ -1,23 +1,23 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QObject>
-#include <QTimer>
 
 #include <cstdint>
 #include <functional>
 
-class EventReporter;
 namespace orvani {
 struct Entry;
 struct WordGroup;
 } // namespace orvani
 
 // Takes a program that shows its pages in one web view from its intro page
-// through the page of every phrasebook entry, in the table's order, and
-// reports when it picks each entry and moves on (the screen tells how soon
-// each page showed), whether each page loaded, and the memory of the process
-// tree once the intro and once every entry has been shown. Then it ends the
-// program.
+// through the page of every phrasebook entry, in the table's order, then
+// ends it. It writes JSON lines on standard output, each time in ms since
+// the parent started the process: when it picks each entry and moves on
+// (the screen tells how soon each page showed), whether each page loaded,
+// and the settled memory of the process tree once the intro and once every
+// entry has been shown.
 class PageTour : public QObject
 {
     Q_OBJECT
@@ -31,13 +31,13 @@ public:
         std::function<void(const orvani::Entry &)> select;
     };
 
-    PageTour(const EventReporter &reporter, Steps steps, QObject *parent = nullptr);
+    // `startNs`: the parent's steadyNowNs() just before it started this process.
+    PageTour(std::int64_t startNs, Steps steps, QObject *parent = nullptr);
 
     // The view whose loadFinished(bool) the tour follows; the first load it
-    // sees is the intro page's.
+    // sees is the intro page's. A step that never loads ends with the
+    // driver's time limit.
     void attachView(QObject *view);
-    // Ends the program with `code` after reporting `what` went wrong.
-    void fail(const QString &what, int code = 2);
 
 private slots:
     void onLoadFinished(bool ok);
@@ -45,15 +45,15 @@ private slots:
 private:
     enum class Stage { Intro, Group, Entry, Idle };
 
+    double sinceStartMs(std::int64_t ns) const { return double(ns - m_startNs) / 1e6; }
+    void report(const QString &event, QJsonObject fields = {}) const;
     void nextEntry();
     void selectEntry();
     // Reports the settled memory of the process tree, then calls `then`.
     void measureMemory(const QString &stage, std::function<void()> then);
-    void expectLoad(Stage stage);
 
-    const EventReporter &m_reporter;
+    const std::int64_t m_startNs;
     Steps m_steps;
-    QTimer m_watchdog;
     Stage m_stage = Stage::Intro;
     std::size_t m_index = 0;
     const orvani::WordGroup *m_group = nullptr;

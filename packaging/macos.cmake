@@ -5,4 +5,4 @@
 # made here, and the Qt frameworks must be deployed separately.
 
 set(CPACK_GENERATOR "TGZ")
-set(CPACK_PACKAGE_VENDOR "Quillfen")
+set(CPACK_PACKAGE_VENDOR "${ORVANI_PRODUCT_maker}")

@@ -9,5 +9,5 @@ orvani_windows_resource("${CMAKE_CURRENT_BINARY_DIR}/windows/version.rc")
 target_sources(orvani_parlevo PRIVATE "${CMAKE_CURRENT_BINARY_DIR}/windows/version.rc")
 
 set(CPACK_GENERATOR "ZIP")
-set(CPACK_PACKAGE_VENDOR "Quillfen")
+set(CPACK_PACKAGE_VENDOR "${ORVANI_PRODUCT_maker}")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "${ORVANI_PRODUCT_NAME}")

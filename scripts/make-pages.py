@@ -35,6 +35,7 @@ from drills import drill_items
 from lessonpages import finish_links, lesson_page, link_uses, onward, plan
 from lexicon import check, grammar, guide, read_lexicon, speech
 from pagekit import OUT, ROOT, SOURCE, esc, page, picture, prose_markup, said, stem
+from product import fill_product
 from wordpages import WordPages
 
 def read_ini(name):
@@ -59,7 +60,7 @@ def small_words(forms, lesson, listed):
 
 
 def prose_page(name, group, forms=None):
-    body = (SOURCE / "prose" / name).read_text()
+    body = fill_product((SOURCE / "prose" / name).read_text())
     body = re.sub(r"<!-- picture: (\w+) \| (.*?) -->", lambda m: picture(m.group(1), m.group(2)), body)
     body = re.sub(r"<!-- small words:(.*?)-->", lambda m: small_words(forms, name, m.group(1)), body)
     body = re.sub(r"<!-- say: (\w+) -->", lambda m: said(m.group(1), guide(m.group(1)), "span", "say"), body)

@@ -5,6 +5,10 @@
 #include "onscreenplacement.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QScreen>
@@ -108,6 +112,25 @@ private slots:
         about->show();
         QTRY_COMPARE(about->frameGeometry().bottom(), area.bottom());
         QCOMPARE(about->frameGeometry().left(), area.left() + 40);
+    }
+
+    // What the window says of its maker is what product.json, the maker's
+    // one source, says.
+    void showsTheMakerOfTheProductFile()
+    {
+        QFile file(QStringLiteral(ORVANI_PRODUCT_FILE));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject product = QJsonDocument::fromJson(file.readAll()).object();
+        FakePlatform platform;
+        frnAbout about(platform);
+        auto text
+            = [&about](const char *label) { return about.findChild<QLabel *>(label)->text(); };
+        QCOMPARE(text("Label6"), product["company"].toString());
+        QCOMPARE(text("Label7"),
+                 "Based in " + product["place"].toString() + ", since "
+                     + product["since"].toString());
+        QCOMPARE(text("Label8"), product["slogan"].toString());
+        QCOMPARE(text("Label9"), QUrl(product["webAddress"].toString()).host());
     }
 
     // The program goes on while either window is left, whichever closes

@@ -5,6 +5,7 @@
 #include "handlerguard.h"
 #include "onscreenplacement.h"
 #include "platform.h"
+#include "productinfo.h"
 #include "taskbar.h"
 #include "twips.h"
 
@@ -13,7 +14,7 @@
 
 namespace {
 
-const QString makerAddress = QStringLiteral("http://www.quillfen.example/");
+const QString makerAddress = QStringLiteral(ORVANI_MAKER_WEB_ADDRESS);
 
 enum class Weight { Regular, Bold };
 
@@ -75,10 +76,10 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     const auto centred = Qt::AlignHCenter;
     const auto left = Qt::AlignLeft;
     placeLabel(new QLabel(this), "Label6", twipsRect(720, 120, 5055, 255),
-               QStringLiteral("Quillfen Software"), Weight::Bold, centred);
+               QStringLiteral(ORVANI_MAKER_COMPANY), Weight::Bold, centred);
     placeLabel(new QLabel(this), "Label7", twipsRect(720, 360, 5055, 255),
-               QStringLiteral("Based in Marrowby, Elsinth Valley, since 1996"), Weight::Regular,
-               centred);
+               QStringLiteral("Based in " ORVANI_MAKER_PLACE ", since " ORVANI_MAKER_SINCE),
+               Weight::Regular, centred);
 
     auto *image1 = new ClickableLabel(QAccessible::Graphic, this);
     image1->setObjectName(QStringLiteral("Image1"));
@@ -86,26 +87,26 @@ frnAbout::frnAbout(Platform &platform, QWidget *parent)
     image1->setFixedSize(image1->size());
     image1->setPixmap(QPixmap(QStringLiteral(":/about/about-picture.gif")));
     image1->setScaledContents(true);
-    image1->setToolTip(QStringLiteral("Click for navigation to quillfen..."));
+    image1->setToolTip(QStringLiteral("Click for navigation to %1...")
+                           .arg(QStringLiteral(ORVANI_MAKER).toLower()));
     image1->setCursor(Qt::ArrowCursor);
-    image1->setAccessibleName(QStringLiteral("Quillfen picture"));
+    image1->setAccessibleName(QStringLiteral(ORVANI_MAKER " picture"));
     image1->setAccessibleDescription(
-        QStringLiteral("Opens the Quillfen web site and closes this window"));
+        QStringLiteral("Opens the " ORVANI_MAKER " web site and closes this window"));
 
     auto *label8 = placeLabel(new QLabel(this), "Label8", twipsRect(600, 3000, 5055, 255),
-                              QStringLiteral("Every language is a landscape worth walking."),
-                              Weight::Regular, centred);
+                              QStringLiteral(ORVANI_MAKER_SLOGAN), Weight::Regular, centred);
     setTextColour(label8, QColor(0, 0, 0));
 
     auto *label9 = new ClickableLabel(QAccessible::Link, this);
     placeLabel(label9, "Label9", twipsRect(720, 3240, 5055, 255),
-               QStringLiteral("www.quillfen.example"), Weight::Regular, centred);
+               QStringLiteral(ORVANI_MAKER_WEB_HOST), Weight::Regular, centred);
     QFont underlined = label9->font();
     underlined.setUnderline(true);
     label9->setFont(underlined);
     setTextColour(label9, QColor(0, 0, 255));
     label9->setAccessibleDescription(
-        QStringLiteral("Opens www.quillfen.example and closes this window"));
+        QStringLiteral("Opens " ORVANI_MAKER_WEB_HOST " and closes this window"));
 
     placeLabel(new QLabel(this), "Label1", twipsRect(120, 3480, 5055, 255),
                QStringLiteral("Speaking Credits:"), Weight::Bold, left);

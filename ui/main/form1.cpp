@@ -29,8 +29,9 @@ namespace {
 
 QString screenSaverErrorText()
 {
-    return QStringLiteral("Error reading file.. Please contact software vendor at "
-                          "support@quillfen.example to correct!");
+    return QStringLiteral(
+        "Error reading file.. Please contact software vendor at " ORVANI_MAKER_EMAIL
+        " to correct!");
 }
 
 using Handler = void (Form1::*)();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "productinfo.h"
+
 #include <QString>
 
 // The caption of message boxes that name none of their own.

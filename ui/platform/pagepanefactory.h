@@ -1,5 +1,7 @@
 #pragma once
 
+#include "productinfo.h"
+
 #include <QtPlugin>
 
 class PagePane;
@@ -15,5 +17,5 @@ public:
     virtual PagePane *createPagePane(QWidget *parent) = 0;
 };
 
-#define PagePaneFactory_iid "example.quillfen.OrvaniParlevo.PagePaneFactory/1.0"
+#define PagePaneFactory_iid ORVANI_APP_ID ".PagePaneFactory/1.0"
 Q_DECLARE_INTERFACE(PagePaneFactory, PagePaneFactory_iid)

@@ -1,12 +1,13 @@
-#include "screenwatcher.h"
+#include "screenwatch.h"
 
-#include "eventreporter.h"
+#include "benchoptions.h"
 
 #include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -60,73 +61,55 @@ std::uint64_t hashRegion(xcb_connection_t *c, xcb_window_t window, QRect r)
 
 } // namespace
 
-ScreenWatcher::ScreenWatcher(std::int64_t pid, Regions regions)
-    : m_pid(pid)
-    , m_regions(regions)
-    , m_thread([this] { watch(); })
-{ }
-
-ScreenWatcher::~ScreenWatcher()
+ScreenTimeline watchScreen(std::int64_t pid, WatchRegions regions, const std::atomic<bool> &stop)
 {
-    stop();
-}
-
-ScreenWatcher::Timeline ScreenWatcher::stop()
-{
-    m_stop = true;
-    if (m_thread.joinable())
-        m_thread.join();
-    return m_timeline;
-}
-
-void ScreenWatcher::watch()
-{
+    ScreenTimeline timeline;
     xcb_connection_t *c = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(c)) {
         xcb_disconnect(c);
-        return;
+        return timeline;
     }
-    m_timeline.connected = true;
+    timeline.connected = true;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     const xcb_atom_t clientList = atom(c, "_NET_CLIENT_LIST");
     const xcb_atom_t wmPid = atom(c, "_NET_WM_PID");
     const xcb_atom_t wmState = atom(c, "_NET_WM_STATE");
     const xcb_atom_t skipTaskbar = atom(c, "_NET_WM_STATE_SKIP_TASKBAR");
 
-    Change last{0, 0, 0, 0};
-    while (!m_stop) {
+    ScreenChange last{0, 0, 0, 0};
+    while (!stop) {
         // The process's newest listed window is the one on screen.
         xcb_window_t current = 0;
         for (std::uint32_t window : property(c, root, clientList, XCB_ATOM_WINDOW)) {
-            const QList<std::uint32_t> pid = property(c, window, wmPid, XCB_ATOM_CARDINAL);
-            if (pid.isEmpty() || pid.front() != m_pid)
+            const QList<std::uint32_t> owner = property(c, window, wmPid, XCB_ATOM_CARDINAL);
+            if (owner.isEmpty() || owner.front() != pid)
                 continue;
             current = window;
-            if (!m_timeline.windows.contains(window)) {
-                if (m_timeline.windows.isEmpty())
-                    m_timeline.firstListedNs = EventReporter::nowNs();
-                m_timeline.windows.append(window);
+            if (!timeline.windows.contains(window)) {
+                if (timeline.windows.isEmpty())
+                    timeline.firstListedNs = steadyNowNs();
+                timeline.windows.append(window);
             }
             if (!property(c, window, wmState, XCB_ATOM_ATOM).contains(skipTaskbar))
-                m_timeline.everInTaskbar = true;
+                timeline.everInTaskbar = true;
         }
         if (current) {
             Reply<xcb_get_geometry_reply_t> geometry(
                 xcb_get_geometry_reply(c, xcb_get_geometry(c, current), nullptr));
             if (geometry) {
-                const int top = geometry->height - m_regions.clientHeight;
+                const int top = geometry->height - regions.clientHeight;
                 const QRect menuBar(0, 0, geometry->width, top);
                 const std::uint64_t chrome = hashRegion(c, current, menuBar)
-                    ^ (hashRegion(c, current, m_regions.controls.translated(0, top)) * 31);
-                const std::uint64_t page
-                    = hashRegion(c, current, m_regions.page.translated(0, top));
+                    ^ (hashRegion(c, current, regions.controls.translated(0, top)) * 31);
+                const std::uint64_t page = hashRegion(c, current, regions.page.translated(0, top));
                 if (current != last.window || chrome != last.chrome || page != last.page) {
-                    last = {EventReporter::nowNs(), current, chrome, page};
-                    m_timeline.changes.append(last);
+                    last = {steadyNowNs(), current, chrome, page};
+                    timeline.changes.append(last);
                 }
             }
         }
         std::this_thread::sleep_for(kPollInterval);
     }
     xcb_disconnect(c);
+    return timeline;
 }
