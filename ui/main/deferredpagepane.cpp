@@ -3,6 +3,7 @@
 #include "accessiblerole.h"
 #include "handlerguard.h"
 #include "localpageurl.h"
+#include "pagebackground.h"
 #include "textbrowserpane.h"
 
 #include <QPainter>
@@ -31,7 +32,7 @@ void DeferredPagePane::paintEvent(QPaintEvent *)
 {
     if (m_real)
         return;
-    QPainter(this).fillRect(rect(), Qt::white);
+    QPainter(this).fillRect(rect(), QColor(kPageBackground));
     if (!m_creationScheduled) {
         m_creationScheduled = true;
         // A zero timer set during the first paint fires after that paint

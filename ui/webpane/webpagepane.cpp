@@ -1,6 +1,8 @@
 #include "webpagepane.h"
 
+#include "form1layout.h"
 #include "localpageurl.h"
+#include "pagebackground.h"
 #include "pagecontextmenu.h"
 
 #include <QContextMenuEvent>
@@ -46,6 +48,8 @@ WebPagePane::WebPagePane(QWidget *parent)
     m_profile->setUrlRequestInterceptor(new LocalOnlyInterceptor(m_profile));
 
     setPage(new QWebEnginePage(m_profile, this));
+    page()->setBackgroundColor(QColor(kPageBackground)); // until the first page draws
+    keepPageAboveTheBox();
 }
 
 WebPagePane::~WebPagePane()
@@ -57,6 +61,19 @@ WebPagePane::~WebPagePane()
 void WebPagePane::Navigate(const QString &address)
 {
     load(localPageUrl(address));
+}
+
+void WebPagePane::keepPageAboveTheBox()
+{
+    // The view lays its page out in its contents rectangle, so the page,
+    // scrolled as ever by keys and wheel, never runs under the box; the band
+    // below shows the pages' background. tst_pagesinengine's
+    // textClearOfTheBox fails should the view stop doing so.
+    setContentsMargins(0, 0, 0, form1layout::kPaneRowsUnderBox);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(kPageBackground));
+    setPalette(palette);
+    setAutoFillBackground(true);
 }
 
 void WebPagePane::contextMenuEvent(QContextMenuEvent *event)

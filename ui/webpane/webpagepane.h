@@ -7,7 +7,8 @@
 class QWebEngineProfile;
 
 // The page pane on the web engine: a view on an off-the-record profile that
-// shows local pages and reaches nothing outside them.
+// shows local pages and reaches nothing outside them. The page fills the pane
+// above the Orvani text box's band.
 class WebPagePane : public QWebEngineView, public PagePane
 {
     Q_OBJECT
@@ -23,5 +24,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    void keepPageAboveTheBox();
+
     QWebEngineProfile *m_profile;
 };
