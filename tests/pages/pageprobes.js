@@ -10,6 +10,7 @@ window.probe = {
         need(d.compatMode === 'CSS1Compat' && d.characterSet === 'UTF-8', 'no doctype or UTF-8');
         need(d.documentElement.lang === 'en' && d.title.trim(), 'no <html lang=en> or no title');
         need(d.documentElement.scrollWidth <= d.documentElement.clientWidth, 'scrolls sideways');
+        for (const link of d.querySelectorAll('link[rel="stylesheet"]')) need(link.sheet, 'style sheet not loaded: ' + link.href);
         for (const img of d.images) need(img.alt && img.naturalWidth, 'bad picture: ' + img.src);
         for (const svg of d.querySelectorAll('body svg:not(svg svg)'))
             need(svg.ariaLabel || svg.ariaHidden === 'true', 'picture without a text alternative');

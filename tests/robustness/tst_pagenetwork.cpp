@@ -30,6 +30,8 @@ private slots:
     void pagesAndTheirMenu();
     void localPagesReachNoServer_data();
     void localPagesReachNoServer();
+    void pagesReadNoFileOutsideTheirFolder_data();
+    void pagesReadNoFileOutsideTheirFolder();
 };
 
 // Sub-resources, script requests, a socket, a beacon, a form and, last, a
@@ -48,6 +50,20 @@ try { navigator.sendBeacon('%1/beacon', 'x'); } catch (e) {}
 try { document.getElementById('form').submit(); } catch (e) {}
 setTimeout(() => { location.href = '%1/away'; }, 500);
 document.title = 'tried';
+</script></body></html>)";
+
+// A page's script reads the file `%1` as data and as a page in a frame (a
+// script's request and a navigation: pictures, sounds and styles are
+// requests as these are); the title says what each got.
+static const char kReader[] = R"(<!DOCTYPE html><html><body><iframe id="frame"></iframe><script>
+const got = {};
+const done = (way, text) => { got[way] = text.trim();
+    if (Object.keys(got).length === 2) document.title = `fetch:${got.fetch} frame:${got.frame}`; };
+fetch('%1').then(r => r.text()).then(t => done('fetch', t), () => done('fetch', ''));
+const frame = document.getElementById('frame');
+frame.onload = () => { try { done('frame', frame.contentDocument.body.textContent); }
+                       catch (e) { done('frame', ''); } };
+frame.src = '%1';
 </script></body></html>)";
 
 void tst_PageNetwork::initTestCase()
@@ -151,6 +167,42 @@ void tst_PageNetwork::localPagesReachNoServer()
     QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("tried"), 30000);
     QTest::qWait(2000); // the navigation away starts after half a second
     QVERIFY2(arrived.isEmpty() == filtered, qPrintable(arrived.join(", ")));
+}
+
+void tst_PageNetwork::pagesReadNoFileOutsideTheirFolder_data()
+{
+    QTest::addColumn<QString>("file"); // beside the content folder, or in it
+    QTest::addColumn<bool>("filtered");
+    QTest::addColumn<QString>("got");
+    const QString nothing = "fetch: frame:", secret = "fetch:secret frame:secret";
+    QTest::newRow("beside") << "../secret.txt" << true << nothing;
+    QTest::newRow("in") << "secret.txt" << true << secret;
+    // The page's folder is the one the program opened it in.
+    QTest::newRow("control: no request filter") << "../secret.txt" << false << secret;
+}
+
+void tst_PageNetwork::pagesReadNoFileOutsideTheirFolder()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, filtered);
+    QFETCH(QString, got);
+    QTemporaryDir folder;
+    const auto write = [&folder](const QString &name, const QString &text) {
+        QFile out(folder.filePath(name));
+        return out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) == text.toUtf8().size();
+    };
+    QVERIFY(QDir(folder.path()).mkdir("HTML") && write("secret.txt", "secret")
+            && write("HTML/secret.txt", "secret")
+            && write("HTML/page.html", QString::fromLatin1(kReader).arg(file)));
+
+    QWidget window;
+    PagePane *pane = nullptr;
+    QWebEngineView *view = createPane(window, &pane);
+    if (!filtered)
+        view->page()->profile()->setUrlRequestInterceptor(nullptr);
+    pane->Navigate(folder.filePath("HTML/page.html"));
+    QTRY_VERIFY_WITH_TIMEOUT(view->title().startsWith("fetch:"), 30000);
+    QCOMPARE(view->title(), got);
 }
 
 QTEST_MAIN(tst_PageNetwork)

@@ -1,5 +1,6 @@
 #include "webpagepane.h"
 
+#include "contentrequestfilter.h"
 #include "form1layout.h"
 #include "localpageurl.h"
 #include "pagebackground.h"
@@ -10,31 +11,11 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
-#include <QWebEngineUrlRequestInterceptor>
-
-namespace {
-
-// Lets only local requests through. LocalContentCanAccessRemoteUrls alone
-// still lets a local page open a WebSocket to any server.
-class LocalOnlyInterceptor final : public QWebEngineUrlRequestInterceptor
-{
-public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
-
-    void interceptRequest(QWebEngineUrlRequestInfo &info) override
-    {
-        static const QStringList local = {QStringLiteral("file"), QStringLiteral("data"),
-                                          QStringLiteral("blob"), QStringLiteral("about")};
-        if (!local.contains(info.requestUrl().scheme()))
-            info.block(true);
-    }
-};
-
-} // namespace
 
 WebPagePane::WebPagePane(QWidget *parent)
     : QWebEngineView(parent)
     , m_profile(new QWebEngineProfile(this)) // no storage name: off the record
+    , m_requestFilter(new ContentRequestFilter(m_profile))
 {
     m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
@@ -45,7 +26,7 @@ WebPagePane::WebPagePane(QWidget *parent)
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
-    m_profile->setUrlRequestInterceptor(new LocalOnlyInterceptor(m_profile));
+    m_profile->setUrlRequestInterceptor(m_requestFilter);
 
     setPage(new QWebEnginePage(m_profile, this));
     page()->setBackgroundColor(QColor(kPageBackground)); // until the first page draws
@@ -60,7 +41,9 @@ WebPagePane::~WebPagePane()
 
 void WebPagePane::Navigate(const QString &address)
 {
-    load(localPageUrl(address));
+    const QUrl page = localPageUrl(address);
+    m_requestFilter->setContentFolderOf(page);
+    load(page);
 }
 
 void WebPagePane::keepPageAboveTheBox()

@@ -4,11 +4,12 @@
 
 #include <QWebEngineView>
 
+class ContentRequestFilter;
 class QWebEngineProfile;
 
 // The page pane on the web engine: a view on an off-the-record profile that
-// shows local pages and reaches nothing outside them. The page fills the pane
-// above the Orvani text box's band.
+// shows the pages of the content folder and reaches nothing outside it. The
+// page fills the pane above the Orvani text box's band.
 class WebPagePane : public QWebEngineView, public PagePane
 {
     Q_OBJECT
@@ -27,4 +28,5 @@ private:
     void keepPageAboveTheBox();
 
     QWebEngineProfile *m_profile;
+    ContentRequestFilter *m_requestFilter; // the profile's
 };
