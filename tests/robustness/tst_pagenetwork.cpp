@@ -28,6 +28,7 @@ class tst_PageNetwork : public QObject
 private slots:
     void initTestCase();
     void pagesAndTheirMenu();
+    void noFlashBeforeThePage();
     void localPagesReachNoServer_data();
     void localPagesReachNoServer();
     void pagesReadNoFileOutsideTheirFolder_data();
@@ -125,6 +126,26 @@ void tst_PageNetwork::pagesAndTheirMenu()
         menu->close();
         QTRY_VERIFY2_WITH_TIMEOUT(step.worked(), step.command, 30000);
     }
+}
+
+// The pane is drawn in the pages' background from the moment it shows,
+// before its first page, and it leaves that colour under the Orvani box.
+void tst_PageNetwork::noFlashBeforeThePage()
+{
+    QWidget window;
+    PagePane *pane = nullptr;
+    QWebEngineView *view = createPane(window, &pane);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto colourAt = [view](int x, int y) { // on the screen
+        return view->screen()->grabWindow(view->winId(), x, y, 1, 1).toImage().pixelColor(0, 0);
+    };
+    const int beside = 3, band = view->height() - 2; // left of the text; under the box
+    const QColor before = colourAt(beside, view->height() / 2);
+    QSignalSpy loads(view, &QWebEngineView::loadFinished);
+    pane->Navigate(m_content + "intro.html");
+    QVERIFY(loads.wait(30000) && loads.last().first().toBool());
+    QTRY_COMPARE_WITH_TIMEOUT(colourAt(beside, view->height() / 2), before, 10000);
+    QCOMPARE(colourAt(beside, band), before);
 }
 
 void tst_PageNetwork::localPagesReachNoServer_data()

@@ -8,6 +8,7 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QQuickWidget>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -57,6 +58,17 @@ void WebPagePane::keepPageAboveTheBox()
     palette.setColor(QPalette::Window, QColor(kPageBackground));
     setPalette(palette);
     setAutoFillBackground(true);
+}
+
+void WebPagePane::childEvent(QChildEvent *event)
+{
+    QWebEngineView::childEvent(event);
+    // The view draws its page in a Qt Quick widget made when it first shows,
+    // which clears to white until the page's colour reaches it: one white
+    // frame on screen. Told the colour before it first shows, it draws none.
+    if (event->polished())
+        if (auto *pageWidget = qobject_cast<QQuickWidget *>(event->child()))
+            pageWidget->setClearColor(QColor(kPageBackground));
 }
 
 void WebPagePane::contextMenuEvent(QContextMenuEvent *event)

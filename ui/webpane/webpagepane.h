@@ -23,6 +23,7 @@ public:
 protected:
     // Our own menu in place of the engine's.
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void childEvent(QChildEvent *event) override;
 
 private:
     void keepPageAboveTheBox();
