@@ -9,6 +9,15 @@
 #include <QWebEngineView>
 #include <QtTest>
 
+// The script's value, once the page has answered.
+inline QVariant evaluateIn(QWebEnginePage *page, const QString &script)
+{
+    const auto result = std::make_shared<std::optional<QVariant>>();
+    page->runJavaScript(script, [result](const QVariant &v) { *result = v; });
+    (void)QTest::qWaitFor([&] { return result->has_value(); }, 10000);
+    return result->value_or(QVariant());
+}
+
 // A web view of the page pane's size showing pages of the content folder,
 // with the script errors they log and a script of probes run in each page.
 class PageInEngine : public QWebEngineView
@@ -54,14 +63,8 @@ public:
             && evaluate(m_probes).toBool();
     }
 
-    // The script's value, once the page has answered.
-    QVariant evaluate(const QString &script)
-    {
-        const auto result = std::make_shared<std::optional<QVariant>>();
-        m_page->runJavaScript(script, [result](const QVariant &v) { *result = v; });
-        (void)QTest::qWaitFor([&] { return result->has_value(); }, 10000);
-        return result->value_or(QVariant());
-    }
+    QVariant evaluate(const QString &script) { return evaluateIn(m_page, script); }
+    const QString &probes() const { return m_probes; }
 
     void press(int key, int times = 1)
     {

@@ -28,8 +28,11 @@ class tst_PageNetwork : public QObject
 private slots:
     void initTestCase();
     void pagesAndTheirMenu();
+    void noFlashBeforeThePage();
     void localPagesReachNoServer_data();
     void localPagesReachNoServer();
+    void pagesReadNoFileOutsideTheirFolder_data();
+    void pagesReadNoFileOutsideTheirFolder();
 };
 
 // Sub-resources, script requests, a socket, a beacon, a form and, once all
@@ -50,6 +53,20 @@ try { navigator.sendBeacon('%1/beacon', 'x'); } catch (e) {}
 try { document.getElementById('form').submit(); } catch (e) {}
 settled.push(ended(window, 'load'));
 Promise.all(settled).then(() => { location.href = '%1/away'; });
+</script></body></html>)";
+
+// A page's script reads the file `%1` as data and as a page in a frame (a
+// script's request and a navigation: pictures, sounds and styles are
+// requests as these are); the title says what each got.
+static const char kReader[] = R"(<!DOCTYPE html><html><body><iframe id="frame"></iframe><script>
+const got = {};
+const done = (way, text) => { got[way] = text.trim();
+    if (Object.keys(got).length === 2) document.title = `fetch:${got.fetch} frame:${got.frame}`; };
+fetch('%1').then(r => r.text()).then(t => done('fetch', t), () => done('fetch', ''));
+const frame = document.getElementById('frame');
+frame.onload = () => { try { done('frame', frame.contentDocument.body.textContent); }
+                       catch (e) { done('frame', ''); } };
+frame.src = '%1';
 </script></body></html>)";
 
 void tst_PageNetwork::initTestCase()
@@ -121,6 +138,26 @@ void tst_PageNetwork::pagesAndTheirMenu()
     }
 }
 
+// The pane is drawn in the pages' background from the moment it shows,
+// before its first page, and it leaves that colour under the Orvani box.
+void tst_PageNetwork::noFlashBeforeThePage()
+{
+    QWidget window;
+    PagePane *pane = nullptr;
+    QWebEngineView *view = createPane(window, &pane);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto colourAt = [view](int x, int y) { // on the screen
+        return view->screen()->grabWindow(view->winId(), x, y, 1, 1).toImage().pixelColor(0, 0);
+    };
+    const int beside = 3, band = view->height() - 2; // left of the text; under the box
+    const QColor before = colourAt(beside, view->height() / 2);
+    QSignalSpy loads(view, &QWebEngineView::loadFinished);
+    pane->Navigate(m_content + "intro.html");
+    QVERIFY(loads.wait(30000) && loads.last().first().toBool());
+    QTRY_COMPARE_WITH_TIMEOUT(colourAt(beside, view->height() / 2), before, 10000);
+    QCOMPARE(colourAt(beside, band), before);
+}
+
 void tst_PageNetwork::localPagesReachNoServer_data()
 {
     QTest::addColumn<bool>("filtered");
@@ -164,6 +201,38 @@ void tst_PageNetwork::localPagesReachNoServer()
     QTRY_VERIFY_WITH_TIMEOUT(view->url().path() == "/away" || !arrived.isEmpty(), 60000);
     server.waitForNewConnection(0); // one the kernel has taken but not yet told of
     QVERIFY2(arrived.isEmpty() == filtered, qPrintable(arrived.join(", ")));
+}
+
+// A page of the folder the program opened reads nothing of a file beside it.
+void tst_PageNetwork::pagesReadNoFileOutsideTheirFolder_data()
+{
+    QTest::addColumn<bool>("filtered");
+    QTest::addColumn<QString>("got");
+    QTest::newRow("as the program sets it up") << true << "fetch: frame:";
+    // Without the filter the page reads the file: the test sees a page that can.
+    QTest::newRow("control: no request filter") << false << "fetch:secret frame:secret";
+}
+
+void tst_PageNetwork::pagesReadNoFileOutsideTheirFolder()
+{
+    QFETCH(bool, filtered);
+    QFETCH(QString, got);
+    QTemporaryDir folder;
+    const auto write = [&folder](const QString &name, const QString &text) {
+        QFile out(folder.filePath(name));
+        return out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) == text.toUtf8().size();
+    };
+    QVERIFY(QDir(folder.path()).mkdir("HTML") && write("secret.txt", "secret")
+            && write("HTML/page.html", QString::fromLatin1(kReader).arg("../secret.txt")));
+
+    QWidget window;
+    PagePane *pane = nullptr;
+    QWebEngineView *view = createPane(window, &pane);
+    if (!filtered)
+        view->page()->profile()->setUrlRequestInterceptor(nullptr);
+    pane->Navigate(folder.filePath("HTML/page.html"));
+    QTRY_VERIFY_WITH_TIMEOUT(view->title().startsWith("fetch:"), 30000);
+    QCOMPARE(view->title(), got);
 }
 
 QTEST_MAIN(tst_PageNetwork)

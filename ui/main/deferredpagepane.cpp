@@ -3,6 +3,7 @@
 #include "accessiblerole.h"
 #include "handlerguard.h"
 #include "localpageurl.h"
+#include "pagebackground.h"
 #include "textbrowserpane.h"
 
 #include <QPainter>
@@ -38,7 +39,7 @@ void DeferredPagePane::factoryReady()
 void DeferredPagePane::paintEvent(QPaintEvent *)
 {
     if (!m_real)
-        QPainter(this).fillRect(rect(), Qt::white);
+        QPainter(this).fillRect(rect(), QColor(kPageBackground));
 }
 
 void DeferredPagePane::resizeEvent(QResizeEvent *)

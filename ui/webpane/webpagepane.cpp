@@ -1,39 +1,23 @@
 #include "webpagepane.h"
 
+#include "contentrequestfilter.h"
+#include "form1layout.h"
 #include "localpageurl.h"
+#include "pagebackground.h"
 #include "pagecontextmenu.h"
 #include "pagerecovery.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QQuickWidget>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
-#include <QWebEngineUrlRequestInterceptor>
-
-namespace {
-
-// Lets only local requests through. LocalContentCanAccessRemoteUrls alone
-// still lets a local page open a WebSocket to any server.
-class LocalOnlyInterceptor final : public QWebEngineUrlRequestInterceptor
-{
-public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
-
-    void interceptRequest(QWebEngineUrlRequestInfo &info) override
-    {
-        static const QStringList local = {QStringLiteral("file"), QStringLiteral("data"),
-                                          QStringLiteral("blob"), QStringLiteral("about")};
-        if (!local.contains(info.requestUrl().scheme()))
-            info.block(true);
-    }
-};
-
-} // namespace
 
 WebPagePane::WebPagePane(QWidget *parent)
     : QWebEngineView(parent)
     , m_profile(new QWebEngineProfile(this)) // no storage name: off the record
+    , m_requestFilter(new ContentRequestFilter(m_profile))
 {
     m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
@@ -45,9 +29,11 @@ WebPagePane::WebPagePane(QWidget *parent)
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
     settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
-    m_profile->setUrlRequestInterceptor(new LocalOnlyInterceptor(m_profile));
+    m_profile->setUrlRequestInterceptor(m_requestFilter);
 
     setPage(new QWebEnginePage(m_profile, this));
+    page()->setBackgroundColor(QColor(kPageBackground)); // until the first page draws
+    keepPageAboveTheBox();
     new PageRecovery(page(), [this] { return notFoundPage(); });
     connect(this, &QWebEngineView::urlChanged, this,
             [this](const QUrl &url) { tellPageShown(url); });
@@ -61,7 +47,33 @@ WebPagePane::~WebPagePane()
 
 void WebPagePane::Navigate(const QString &address)
 {
-    load(localPageUrl(address));
+    const QUrl page = localPageUrl(address);
+    m_requestFilter->setContentFolderOf(page);
+    load(page);
+}
+
+void WebPagePane::keepPageAboveTheBox()
+{
+    // The view lays its page out in its contents rectangle, so the page,
+    // scrolled as ever by keys and wheel, never runs under the box; the band
+    // below shows the pages' background. tst_pagesinengine's
+    // textClearOfTheBox fails should the view stop doing so.
+    setContentsMargins(0, 0, 0, form1layout::kPaneRowsUnderBox);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(kPageBackground));
+    setPalette(palette);
+    setAutoFillBackground(true);
+}
+
+void WebPagePane::childEvent(QChildEvent *event)
+{
+    QWebEngineView::childEvent(event);
+    // The view draws its page in a Qt Quick widget made when it first shows,
+    // which clears to white until the page's colour reaches it: one white
+    // frame on screen. Told the colour before it first shows, it draws none.
+    if (event->polished())
+        if (auto *pageWidget = qobject_cast<QQuickWidget *>(event->child()))
+            pageWidget->setClearColor(QColor(kPageBackground));
 }
 
 void WebPagePane::contextMenuEvent(QContextMenuEvent *event)

@@ -12,4 +12,7 @@ inline constexpr QRect kEntryList = twipsRect(1680, 4920, 3735, 315); // CmbEngl
 inline constexpr QRect kOrvaniBox
     = twipsRect(1680, 4320, 3735, 375); // txtOrvana, over the page's foot
 
+// The rows at the page pane's foot that the Orvani text box lies over.
+inline constexpr int kPaneRowsUnderBox = kPagePane.bottom() - kOrvaniBox.top() + 1;
+
 } // namespace form1layout
