@@ -1,16 +1,15 @@
-"""What a screen reader reads from the running trainer over AT-SPI: the
-names and roles of its controls, its menus, its first page and the About
-window, opened by the keyboard. Meanwhile it watches what the window manager
-lists: one native window for the main window from start to end and one for
-About, neither ever asking for a task-bar button. (The keyboard's way
-through the window is tst_accessibility's; the page's menu and its
-commands, tst_pagenetwork's.)
-
-Usage: screenreader.py PROGRAM
-Needs an X display and a D-Bus session bus of its own (screenreader.sh
-provides both). Starts the accessibility bus, a window manager and the
-program, and stops all three at the end.
-"""
+# What a screen reader reads from the running trainer over AT-SPI: the
+# names and roles of its controls, its menus, its first page and the About
+# window, opened by the keyboard. Meanwhile it watches what the window manager
+# lists: one native window for the main window from start to end and one for
+# About, neither ever asking for a task-bar button. (The keyboard's way
+# through the window is tst_accessibility's; the page's menu and its
+# commands, tst_pagenetwork's.)
+#
+# Usage: screenreader.py PROGRAM
+# Needs an X display and a D-Bus session bus of its own (screenreader.sh
+# provides both). Starts the accessibility bus, a window manager and the
+# program, and stops all three at the end.
 
 import os
 import subprocess
@@ -59,10 +58,9 @@ def find(root, role_name, name=None):
                  if role(n) == role_name and (name is None or n.get_name() == name)), None)
 
 
+# Polls probe(), taking in the accessibility events that have come, until it
+# returns something true or `timeout` seconds have passed; its last answer.
 def until(probe, timeout=15.0):
-    """Polls probe(), taking in the accessibility events that have come,
-    until it returns something true or `timeout` seconds have passed; its
-    last answer."""
     end = time.monotonic() + timeout
     while True:
         while GLib.MainContext.default().iteration(False):
@@ -76,8 +74,8 @@ def until(probe, timeout=15.0):
         time.sleep(0.05)
 
 
+# As until(); checks that the answer came, and returns it.
 def wait_for(what, probe, timeout=15.0):
-    """As until(); checks that the answer came, and returns it."""
     result = until(probe, timeout)
     check(bool(result), what)
     return result
@@ -98,16 +96,12 @@ def application():
     return None
 
 
-def key(*names):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=True)
-
-
 def xprop(*arguments):
     return subprocess.run(["xprop", *arguments], capture_output=True, text=True).stdout
 
 
+# The windows of a process that the window manager lists, polled.
 class WindowWatch(threading.Thread):
-    """The windows of a process that the window manager lists, polled."""
 
     def __init__(self, pid):
         super().__init__(daemon=True)
@@ -155,7 +149,7 @@ def check_page(app, title):
 
 
 def check_about(app, watch):
-    key("F10", "Left", "Return")
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "F10", "Left", "Return"], check=True)
     about = wait_for("F10, Left, Enter opens the About dialog", lambda: find(app, "dialog", "About..."))
     # Its window is listed by now or soon; one more look at every window after
     # that sees its state.
