@@ -194,18 +194,14 @@ private slots:
         const QColor black = commonest(rows, rows.rect()), row = commonest(rows, current);
         list->hidePopup();
 
-        const struct {
-            const char *cue;
-            double ratio;
-        } cues[] = {
-            {"bar item", contrast(item, barColour)},
-            {"bar item's text", contrast(textOn(marked, intro, item), item)},
-            {"list's focus", contrast(frame, black)},
-            {"current row", contrast(row, black)},
-            {"current row's text", contrast(textOn(rows, current, row), row)},
-        };
-        for (const auto &[cue, ratio] : cues)
+        const auto standsOut = [](const char *cue, double ratio) {
             QVERIFY2(ratio >= 3, qPrintable(QStringLiteral("%1: %2").arg(cue).arg(ratio)));
+        };
+        standsOut("bar item", contrast(item, barColour));
+        standsOut("bar item's text", contrast(textOn(marked, intro, item), item));
+        standsOut("list's focus", contrast(frame, black));
+        standsOut("current row", contrast(row, black));
+        standsOut("current row's text", contrast(textOn(rows, current, row), row));
     }
 
     // Typing an entry's text, Enter and leaving the field start nothing.
