@@ -31,20 +31,16 @@ double contrast(const QColor &one, const QColor &other)
 }
 
 // The colour that most of the area's pixels have, counting only the pixels
-// that `counts` takes.
-QColor commonest(const QImage &image, const QRect &area, auto counts)
+// that `counts` takes, if it is given.
+QColor commonest(const QImage &image, const QRect &area,
+                 const std::function<bool(int, int)> &counts = {})
 {
     QHash<QRgb, int> tally;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            tally[image.pixel(x, y)] += counts(x, y);
+            tally[image.pixel(x, y)] += !counts || counts(x, y);
     const auto most = std::max_element(tally.cbegin(), tally.cend());
     return most == tally.cend() || *most == 0 ? QColor() : QColor(most.key());
-}
-
-QColor commonest(const QImage &image, const QRect &area)
-{
-    return commonest(image, area, [](int, int) { return true; });
 }
 
 // The colour of the area that stands out most from `ground`: its text.
