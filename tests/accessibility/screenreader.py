@@ -38,10 +38,6 @@ def check(condition, what):
     failures.extend([] if condition else [what])
 
 
-def role(node):
-    return node.get_role_name()
-
-
 def children(node):
     return [node.get_child_at_index(i) for i in range(node.get_child_count())]
 
@@ -55,7 +51,7 @@ def walk(node):
 
 def find(root, role_name, name=None):
     return next((n for n in walk(root)
-                 if role(n) == role_name and (name is None or n.get_name() == name)), None)
+                 if n.get_role_name() == role_name and (name is None or n.get_name() == name)), None)
 
 
 # Polls probe(), taking in the accessibility events that have come, until it
@@ -79,13 +75,6 @@ def wait_for(what, probe, timeout=15.0):
     result = until(probe, timeout)
     check(bool(result), what)
     return result
-
-
-def bus_name_owned(name):
-    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
-    return bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-                         "NameHasOwner", GLib.Variant("(s)", (name,)), GLib.VariantType("(b)"),
-                         Gio.DBusCallFlags.NONE, -1).unpack()[0]
 
 
 def application():
@@ -135,16 +124,16 @@ def check_window(window):
     bar = find(window, "menu bar")
     seen = [(item.get_name(), [sub.get_name() for menu in children(item) for sub in children(menu)])
             for item in children(bar)] if bar else []
-    roles = {role(n) for item in (children(bar) if bar else []) for n in walk(item)}
+    roles = {n.get_role_name() for item in (children(bar) if bar else []) for n in walk(item)}
     check(seen == MENU and roles <= {"menu item", "popup menu"},
           "the menu bar holds every item and submenu item in order, as menu items")
 
 
 def check_page(app, title):
     document = wait_for(f"the page '{title}' reaches the screen reader", lambda: next(
-        (d for d in walk(app) if role(d) == "document web"
+        (d for d in walk(app) if d.get_role_name() == "document web"
          and d.get_name().startswith(title) and d.get_child_count() > 0), None))
-    check(document and any(role(n) == "heading" and n.get_name() for n in walk(document)),
+    check(document and any(n.get_role_name() == "heading" and n.get_name() for n in walk(document)),
           f"'{title}' has a named heading")
 
 
@@ -168,7 +157,10 @@ def main(program):
     started = []
     try:
         started.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
-        wait_for("the accessibility bus runs", lambda: bus_name_owned("org.a11y.Bus"), timeout=10)
+        wait_for("the accessibility bus runs", lambda: Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
+            "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "NameHasOwner",
+            GLib.Variant("(s)", ("org.a11y.Bus",)), GLib.VariantType("(b)"), Gio.DBusCallFlags.NONE,
+            -1).unpack()[0], timeout=10)
         started.append(subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL))
         # A window mapped before the window manager runs is never activated.
