@@ -1,16 +1,15 @@
-"""What a screen reader reads from the running trainer over AT-SPI: the
-names and roles of its controls, its menus, its first page and the About
-window, opened by the keyboard. Meanwhile it watches what the window manager
-lists: one native window for the main window from start to end and one for
-About, neither ever asking for a task-bar button. (The keyboard's way
-through the window is tst_accessibility's; the page's menu and its
-commands, tst_pagenetwork's.)
-
-Usage: screenreader.py PROGRAM
-Needs an X display and a D-Bus session bus of its own (screenreader.sh
-provides both). Starts the accessibility bus, a window manager and the
-program, and stops all three at the end.
-"""
+# What a screen reader reads from the running trainer over AT-SPI: the
+# names and roles of its controls, its menus, its first page and the About
+# window, opened by the keyboard. Meanwhile it watches what the window manager
+# lists: one native window for the main window from start to end and one for
+# About, neither ever asking for a task-bar button. (The keyboard's way
+# through the window is tst_accessibility's; the page's menu and its
+# commands, tst_pagenetwork's.)
+#
+# Usage: screenreader.py PROGRAM
+# Needs an X display and a D-Bus session bus of its own (screenreader.sh
+# provides both). Starts the accessibility bus, a window manager and the
+# program, and stops all three at the end.
 
 import os
 import subprocess
@@ -39,10 +38,6 @@ def check(condition, what):
     failures.extend([] if condition else [what])
 
 
-def role(node):
-    return node.get_role_name()
-
-
 def children(node):
     return [node.get_child_at_index(i) for i in range(node.get_child_count())]
 
@@ -56,13 +51,12 @@ def walk(node):
 
 def find(root, role_name, name=None):
     return next((n for n in walk(root)
-                 if role(n) == role_name and (name is None or n.get_name() == name)), None)
+                 if n.get_role_name() == role_name and (name is None or n.get_name() == name)), None)
 
 
+# Polls probe(), taking in the accessibility events that have come, until it
+# returns something true or `timeout` seconds have passed; its last answer.
 def until(probe, timeout=15.0):
-    """Polls probe(), taking in the accessibility events that have come,
-    until it returns something true or `timeout` seconds have passed; its
-    last answer."""
     end = time.monotonic() + timeout
     while True:
         while GLib.MainContext.default().iteration(False):
@@ -76,18 +70,11 @@ def until(probe, timeout=15.0):
         time.sleep(0.05)
 
 
+# As until(); checks that the answer came, and returns it.
 def wait_for(what, probe, timeout=15.0):
-    """As until(); checks that the answer came, and returns it."""
     result = until(probe, timeout)
     check(bool(result), what)
     return result
-
-
-def bus_name_owned(name):
-    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
-    return bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-                         "NameHasOwner", GLib.Variant("(s)", (name,)), GLib.VariantType("(b)"),
-                         Gio.DBusCallFlags.NONE, -1).unpack()[0]
 
 
 def application():
@@ -98,16 +85,12 @@ def application():
     return None
 
 
-def key(*names):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=True)
-
-
 def xprop(*arguments):
     return subprocess.run(["xprop", *arguments], capture_output=True, text=True).stdout
 
 
+# The windows of a process that the window manager lists, polled.
 class WindowWatch(threading.Thread):
-    """The windows of a process that the window manager lists, polled."""
 
     def __init__(self, pid):
         super().__init__(daemon=True)
@@ -141,21 +124,21 @@ def check_window(window):
     bar = find(window, "menu bar")
     seen = [(item.get_name(), [sub.get_name() for menu in children(item) for sub in children(menu)])
             for item in children(bar)] if bar else []
-    roles = {role(n) for item in (children(bar) if bar else []) for n in walk(item)}
+    roles = {n.get_role_name() for item in (children(bar) if bar else []) for n in walk(item)}
     check(seen == MENU and roles <= {"menu item", "popup menu"},
           "the menu bar holds every item and submenu item in order, as menu items")
 
 
 def check_page(app, title):
     document = wait_for(f"the page '{title}' reaches the screen reader", lambda: next(
-        (d for d in walk(app) if role(d) == "document web"
+        (d for d in walk(app) if d.get_role_name() == "document web"
          and d.get_name().startswith(title) and d.get_child_count() > 0), None))
-    check(document and any(role(n) == "heading" and n.get_name() for n in walk(document)),
+    check(document and any(n.get_role_name() == "heading" and n.get_name() for n in walk(document)),
           f"'{title}' has a named heading")
 
 
 def check_about(app, watch):
-    key("F10", "Left", "Return")
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "F10", "Left", "Return"], check=True)
     about = wait_for("F10, Left, Enter opens the About dialog", lambda: find(app, "dialog", "About..."))
     # Its window is listed by now or soon; one more look at every window after
     # that sees its state.
@@ -174,7 +157,10 @@ def main(program):
     started = []
     try:
         started.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
-        wait_for("the accessibility bus runs", lambda: bus_name_owned("org.a11y.Bus"), timeout=10)
+        wait_for("the accessibility bus runs", lambda: Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
+            "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "NameHasOwner",
+            GLib.Variant("(s)", ("org.a11y.Bus",)), GLib.VariantType("(b)"), Gio.DBusCallFlags.NONE,
+            -1).unpack()[0], timeout=10)
         started.append(subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL))
         # A window mapped before the window manager runs is never activated.

@@ -3,7 +3,6 @@
 #include "form1.h"
 #include "introonscreen.h"
 #include "recordingpane.h"
-#include "sortedcombobox.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -12,18 +11,7 @@
 
 #include <csignal>
 
-// Copies of the real program in awkward folders, used through xdotool as a
-// user would.
-class tst_RealProgram : public QObject
-{
-    Q_OBJECT
-private slots:
-    void tourFromAFreshHome();
-};
-
 namespace {
-
-const QString kMainWindow = QStringLiteral("^Orvani Parlevo v5\\.0$");
 
 // Runs a command; its standard output.
 QString run(const QStringList &command)
@@ -34,24 +22,19 @@ QString run(const QStringList &command)
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-// The first visible window whose title matches `pattern` within `timeoutMs`, or 0.
-qulonglong waitForWindow(const QString &pattern, int timeoutMs)
+// Asks the first visible window whose title matches `pattern`, once there
+// is one, to close as its title bar's close button does; whether there was one.
+bool closeWindow(const QString &pattern)
 {
-    qulonglong window = 0;
+    xcb_window_t window = 0;
     const auto found = [&] {
         window = run({"xdotool", "search", "--onlyvisible", "--name", pattern})
                      .section('\n', 0, 0)
-                     .toULongLong();
+                     .toUInt();
         return window != 0;
     };
-    return QTest::qWaitFor(found, timeoutMs) ? window : 0;
-}
-
-// Waits for a window as waitForWindow() does, then asks it to close as its
-// title bar's close button does; whether there was one.
-bool closeWindow(const QString &pattern, int timeoutMs)
-{
-    const qulonglong window = waitForWindow(pattern, timeoutMs);
+    if (!QTest::qWaitFor(found, 10000))
+        return false;
     xcb_connection_t *connection
         = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     const auto atom = [connection](const char *name) {
@@ -64,20 +47,20 @@ bool closeWindow(const QString &pattern, int timeoutMs)
     xcb_client_message_event_t event = {.response_type = XCB_CLIENT_MESSAGE,
                                         .format = 32,
                                         .sequence = 0,
-                                        .window = xcb_window_t(window),
+                                        .window = window,
                                         .type = atom("WM_PROTOCOLS"),
                                         .data = {.data32 = {atom("WM_DELETE_WINDOW")}}};
-    xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
+    xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
                    reinterpret_cast<const char *>(&event));
     xcb_flush(connection);
-    return window != 0;
+    return true;
 }
 
-// The id of a process running `program`, or 0.
-qint64 processRunning(const QString &program)
+// The id of a process whose folder under /proc `matches`, or 0.
+qint64 processWhere(const std::function<bool(const QString &)> &matches)
 {
     for (const QString &id : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs))
-        if (QFile::symLinkTarget("/proc/" + id + "/exe") == QFileInfo(program).canonicalFilePath())
+        if (matches("/proc/" + id))
             return id.toLongLong();
     return 0;
 }
@@ -94,35 +77,6 @@ int visibleWindowsOf(const QProcess &program)
     const QString found = run(
         {"xdotool", "search", "--onlyvisible", "--pid", QString::number(program.processId())});
     return found.isEmpty() ? 0 : int(found.count('\n')) + 1;
-}
-
-// Whether any process still runs with `home` as its home: the program or
-// the web engine's helpers, which end after it.
-bool runsWithHome(const QString &home)
-{
-    const QByteArray entry = "HOME=" + home.toLocal8Bit();
-    for (const QString &id : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
-        QFile environ("/proc/" + id + "/environ");
-        if (environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(entry))
-            return true;
-    }
-    return false;
-}
-
-// What the program said on standard error that tells of a fault: objects
-// left alive at its end, the engine's start-up notes it is meant to keep
-// quiet, or a warning of its own.
-QStringList faultsSaid(const QByteArray &standardError)
-{
-    static const QRegularExpression fault(
-        "still not deleted|Expect troubles|QObject::|QThread|QBasicTimer|[Dd]estroyed while"
-        "|Qt WebEngine seems to be initialized|No suitable graphics "
-        "backend|qt\\.webenginecontext|^orvani\\.");
-    QStringList faults;
-    for (const QString &line : QString::fromLocal8Bit(standardError).split('\n'))
-        if (line.contains(fault))
-            faults << line;
-    return faults;
 }
 
 // Clicks a menu item or control, by object name, in the main window of
@@ -152,8 +106,8 @@ bool choose(const QProcess &program, const QString &name)
         return false;
     const auto [place, downKeys] = places.value(name);
     const int windows = visibleWindowsOf(program);
-    run({"xdotool", "search", "--onlyvisible", "--name", kMainWindow, "mousemove", "--window", "%1",
-         QString::number(place.x()), QString::number(place.y())});
+    run({"xdotool", "search", "--onlyvisible", "--name", "^Orvani Parlevo v5\\.0$", "mousemove",
+         "--window", "%1", QString::number(place.x()), QString::number(place.y())});
     run({"xdotool", "click", "1"});
     if (downKeys == 0)
         return true;
@@ -167,6 +121,15 @@ bool choose(const QProcess &program, const QString &name)
 }
 
 } // namespace
+
+// Copies of the real program in awkward folders, used through xdotool as a
+// user would.
+class tst_RealProgram : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tourFromAFreshHome();
+};
 
 // Copied into an awkward folder and started in a fresh, empty home that
 // holds a decoy intro page, with fresh folders for everything a desktop
@@ -222,19 +185,37 @@ void tst_RealProgram::tourFromAFreshHome()
     }
     for (const char *item : {"mnuSyntax", "mnuEnglish_dict", "mnuOrva_dict", "mnuAbout"})
         QVERIFY(choose(trainer, item));
-    QVERIFY(closeWindow(QStringLiteral("^About\\.\\.\\.$"), 10000));
+    QVERIFY(closeWindow(QStringLiteral("^About\\.\\.\\.$")));
     QVERIFY(choose(trainer, "mnuStory")); // without a window manager it stays unmapped until ended
-    const QString screenSaver = app + "/HTML/ss.exe";
-    QTRY_VERIFY(processRunning(screenSaver) > 0);
-    ::kill(pid_t(processRunning(screenSaver)), SIGTERM);
-    QTRY_COMPARE(processRunning(screenSaver), 0); // its hold on the display goes with it
+    const auto screenSaver = [&](const QString &process) {
+        return QFile::symLinkTarget(process + "/exe")
+            == QFileInfo(app + "/HTML/ss.exe").canonicalFilePath();
+    };
+    QTRY_VERIFY(processWhere(screenSaver) > 0);
+    ::kill(pid_t(processWhere(screenSaver)), SIGTERM);
+    QTRY_COMPARE(processWhere(screenSaver), 0); // its hold on the display goes with it
     QVERIFY(choose(trainer, "mnuExit"));
     QTRY_COMPARE_WITH_TIMEOUT(trainer.state(), QProcess::NotRunning, 15000);
     QCOMPARE(trainer.exitStatus(), QProcess::NormalExit);
     QCOMPARE(trainer.exitCode(), 0);
-    const QStringList faults = faultsSaid(trainer.readAllStandardError());
+    // Faults it tells of on standard error: objects left alive at its end,
+    // the engine's start-up notes it is meant to keep quiet, or a warning of
+    // its own.
+    const QStringList faults
+        = QString::fromLocal8Bit(trainer.readAllStandardError())
+              .split('\n')
+              .filter(QRegularExpression(
+                  "still not deleted|Expect troubles|QObject::|QThread|QBasicTimer"
+                  "|[Dd]estroyed while|Qt WebEngine seems to be initialized"
+                  "|No suitable graphics backend|qt\\.webenginecontext|^orvani\\."));
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
-    QTRY_VERIFY_WITH_TIMEOUT(!runsWithHome(root.filePath("HOME")), 15000);
+    // The web engine's helpers, which end after the program, are gone too.
+    const QByteArray home = "HOME=" + root.filePath("HOME").toLocal8Bit();
+    const auto runsWithHome = [&](const QString &process) {
+        QFile environ(process + "/environ");
+        return environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(home);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!processWhere(runsWithHome), 15000);
     const QSet<QString> written = everythingUnder(root.path()) - before;
     QVERIFY2(written.isEmpty(), qPrintable("written: " + QStringList(written.values()).join(", ")));
 }
