@@ -1,5 +1,5 @@
-// The self-test: rounds from one word group or all, in one of four ways.
-// Each group keeps a shuffled deck while the page is open, so a round takes
+// The self-test: rounds from one word group or all, in one of its ways or
+// drills. Each group keeps a shuffled deck while the page is open, so a round takes
 // items not had yet until the whole group has come up. Decks, the round and
 // its misses live in this script's variables alone; the page never stores
 // anything.
@@ -16,10 +16,8 @@
     const decks = new Map(); // group and whether asked by ear -> items still to come
     let state = null; // the round being played: mode, group, questions, index, right, missed
     let ended = null; // the round just ended: mode, group, missed
-
     const {element, button, orvani, said, sounds} = selfTestKit;
     const say = text => orvaniStudy.say(text);
-
     const shuffled = list => {
         const copy = [...list];
         for (let i = copy.length - 1; i > 0; i--) {

@@ -76,7 +76,6 @@ private slots:
         QCOMPARE(box()->text(), "Tatanka");
         m_steps.clear();
     }
-
     void cleanup() { delete m_form; }
 
     void menuCommand_data()
