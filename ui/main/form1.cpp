@@ -128,6 +128,7 @@ void Form1::setUpControls()
 
     setTabOrder(page, CmbEnglish);
     setTabOrder(CmbEnglish, txtOrvana);
+    page->setFocus(); // the first in the tab order has the keyboard once the window is active
 }
 
 QString Form1::address(std::u16string_view tail)
