@@ -276,5 +276,5 @@ void Form1::followPage(const QUrl &page)
 
 bool Form1::shows(const QUrl &page, std::u16string_view tail)
 {
-    return PageRequests::withoutQueryAndFragment(page) == localPageUrl(address(tail));
+    return pageOf(page) == localPageUrl(address(tail));
 }

@@ -1,18 +1,15 @@
 #include "pagerequests.h"
 
-QUrl PageRequests::withoutQueryAndFragment(const QUrl &page)
-{
-    return page.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment);
-}
+#include "localpageurl.h"
 
 void PageRequests::requested(const QUrl &page)
 {
-    m_outstanding.append(withoutQueryAndFragment(page));
+    m_outstanding.append(pageOf(page));
 }
 
 bool PageRequests::isNewForeignPage(const QUrl &page)
 {
-    const QUrl shown = withoutQueryAndFragment(page);
+    const QUrl shown = pageOf(page);
     const QUrl before = std::exchange(m_shown, shown);
     // A request is answered by its page; those asked for before it were
     // overtaken by it.

@@ -16,8 +16,6 @@ public:
     // did not ask for.
     bool isNewForeignPage(const QUrl &page);
 
-    static QUrl withoutQueryAndFragment(const QUrl &page);
-
 private:
     QList<QUrl> m_outstanding; // asked for, not shown yet, oldest first
     QUrl m_shown;

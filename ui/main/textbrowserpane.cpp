@@ -26,7 +26,7 @@ void TextBrowserPane::doSetSource(const QUrl &name, QTextDocument::ResourceType 
         return QTextBrowser::doSetSource(name, type);
     const QUrl notFound = notFoundPage();
     if (notFound.isEmpty() || !QFileInfo(notFound.toLocalFile()).isFile()
-        || page.adjusted(QUrl::RemoveFragment) == notFound) {
+        || pageOf(page) == pageOf(notFound)) {
         qCWarning(lcPane, "%s cannot be shown, nor the not-found page: the page stays blank",
                   qUtf8Printable(page.toLocalFile()));
         clear();

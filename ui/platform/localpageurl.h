@@ -10,3 +10,10 @@ class QString;
 // host; on Windows a leading pair still names a network share. Throws
 // PlatformError for a relative address.
 QUrl localPageUrl(const QString &address);
+
+// The page a URL shows, whatever its query and fragment: two URLs show the
+// same page when these are equal.
+inline QUrl pageOf(const QUrl &url)
+{
+    return url.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment);
+}

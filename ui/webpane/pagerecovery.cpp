@@ -1,5 +1,6 @@
 #include "pagerecovery.h"
 
+#include "localpageurl.h"
 #include "logging.h"
 
 #include <QWebEngineLoadingInfo>
@@ -26,8 +27,7 @@ void PageRecovery::loadingChanged(const QWebEngineLoadingInfo &info)
         return;
     const QUrl failed = info.url();
     const QUrl notFound = m_notFoundPage();
-    const bool notFoundFailed = failed.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment)
-        == notFound.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment);
+    const bool notFoundFailed = pageOf(failed) == pageOf(notFound);
     if (notFoundFailed || notFound.isEmpty()) {
         qCWarning(lcPane, "%s did not load either (%s): the page stays blank",
                   qUtf8Printable(failed.toLocalFile()), qUtf8Printable(info.errorString()));
