@@ -128,7 +128,7 @@ private slots:
     }
 
     // Without the engine's module the plain pane stands in, with warnings
-    // that say why, and shows the page.
+    // that say why, and shows the page clear of the Orvani text box.
     void withoutTheModuleThePlainPaneStandsIn()
     {
         const MessageRecorder messages;
@@ -136,6 +136,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_start->pane()->realPane(), 30000);
         const auto *plain = qobject_cast<QTextBrowser *>(m_start->pane()->realPane()->widget());
         QVERIFY(plain && plain->source().fileName() == "intro.html");
+        const auto onWindow = [this](const QWidget *widget) {
+            return QRect(widget->mapTo(m_start->window(), QPoint()), widget->size());
+        };
+        QVERIFY(!onWindow(plain->viewport())
+                     .intersects(onWindow(m_start->window()->findChild<QWidget *>("txtOrvana"))));
         const QString warnings = messages.warnings();
         QVERIFY2(warnings.contains("orvani.pane: the web page pane cannot be loaded from "
                                    + m_folder->path() + "/orvani-webpane: ")

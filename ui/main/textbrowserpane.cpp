@@ -1,7 +1,9 @@
 #include "textbrowserpane.h"
 
+#include "form1layout.h"
 #include "localpageurl.h"
 #include "logging.h"
+#include "pagebackground.h"
 
 #include <QFileInfo>
 
@@ -10,6 +12,13 @@ TextBrowserPane::TextBrowserPane(QWidget *parent)
 {
     setOpenExternalLinks(false);
     setFrameShape(QFrame::NoFrame);
+    // The page and its scroll bar end above the Orvani text box, which lies
+    // over the pane's foot; the band below shows the pages' background.
+    setViewportMargins(0, 0, 0, form1layout::kPaneRowsUnderBox);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(kPageBackground));
+    setPalette(palette);
+    setAutoFillBackground(true);
     connect(this, &QTextBrowser::sourceChanged, this,
             [this](const QUrl &page) { tellPageShown(page); });
 }
