@@ -6,7 +6,7 @@ window.probe = {
     inspect() {
         const d = document, audio = [...d.querySelectorAll('audio')], problems = [];
         if (audio.some(a => a.readyState < 1 && !a.error)) return 'sounds loading';
-        const need = (ok, problem) => ok || problems.push(problem), text = e => e.textContent.trim();
+        const need = (ok, problem) => ok || problems.push(problem);
         need(d.compatMode === 'CSS1Compat' && d.characterSet === 'UTF-8', 'no doctype or UTF-8');
         need(d.documentElement.lang === 'en' && d.title.trim(), 'no <html lang=en> or no title');
         need(d.documentElement.scrollWidth <= d.documentElement.clientWidth, 'scrolls sideways');
@@ -20,19 +20,13 @@ window.probe = {
         need(slower.every(b => b), 'a player without its Slower button');
         slower[0]?.click();
         need(!audio.length || audio[0].playbackRate === 0.6, 'Slower does not slow its player');
-        const orvani = [...d.querySelectorAll('.orvani')];
-        for (const o of orvani) need(o.lang === 'x-orvani', 'Orvani text not marked lang=x-orvani');
+        for (const o of d.querySelectorAll('.orvani')) need(o.lang === 'x-orvani', 'Orvani text not marked lang=x-orvani');
         // Each Orvani text outside a picture names its sound, played at both speeds.
         const said = [...d.querySelectorAll('[lang="x-orvani"]')].filter(e => !e.closest('svg') && !e.parentElement.closest('[lang="x-orvani"]'));
         for (const {dataset: {sound}, textContent} of said)
             need(sound && (d.querySelector(`audio[src="${sound}"]`) || [':not([data-rate="0.6"])', '[data-rate="0.6"]']
                 .every(rate => d.querySelector(`button[data-sound="${sound}"]${rate}`))), 'no sound at two speeds: ' + textContent);
-        return {problems, orvani: orvani.map(text), text: d.body.innerText,
-                sounds: [...new Set(said.map(e => e.dataset.sound))],
-                lesson: !!d.querySelector('svg, img')
-                    && audio.some(a => a.controls && /mp3$/.test(a.src)),
-                rows: [...d.querySelectorAll('tr')].filter(r => r.querySelector('.orvani')).map(r =>
-                    (r.querySelector('a').getAttribute('href') + ': ' + text(r.querySelector('.orvani'))).toLowerCase())};
+        return {problems, sounds: [...new Set(said.map(e => e.dataset.sound))]};
     },
 
     // The texts drawn in the rectangle (x, y, width, height) of the viewport once
