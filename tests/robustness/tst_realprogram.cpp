@@ -122,16 +122,46 @@ bool choose(const QProcess &program, const QString &name)
 
 } // namespace
 
-// Copies of the real program in awkward folders, used through xdotool as a
-// user would.
+// The program installed into an awkward folder, and used through xdotool as
+// a user would.
 class tst_RealProgram : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_root;
+    const QString m_prefix
+        = m_root.filePath(QString::fromUtf8("a folder #2 %41/Übungen für Anfänger?"));
+    const QString m_appId = qEnvironmentVariable("ORVANI_APP_ID");
+
 private slots:
+    void initTestCase()
+    {
+        QCOMPARE(QProcess::execute(
+                     qEnvironmentVariable("ORVANI_CMAKE"),
+                     {"--install", qEnvironmentVariable("ORVANI_BUILD_DIR"), "--prefix", m_prefix}),
+                 0);
+    }
+
+    // One application folder with the content as in the sources, the screen
+    // saver runnable in it; the desktop entry and the icon where the desktop
+    // looks for them.
+    void laysOutFilesWhereTheyBelong()
+    {
+        QVERIFY(QFileInfo(m_prefix + "/lib/orvani-parlevo/HTML/ss.exe").isExecutable());
+        QCOMPARE(QProcess::execute("diff",
+                                   {"-r", "-x", "CMakeLists.txt", "-x", "ss.exe",
+                                    qEnvironmentVariable("ORVANI_SOURCE_DIR") + "/HTML",
+                                    m_prefix + "/lib/orvani-parlevo/HTML"}),
+                 0);
+        QVERIFY(
+            QFileInfo::exists(m_prefix + "/share/icons/hicolor/scalable/apps/" + m_appId + ".svg"));
+        QVERIFY(QFileInfo::exists(m_prefix + "/share/applications/" + m_appId + ".desktop"));
+    }
+
     void tourFromAFreshHome();
 };
 
-// Copied into an awkward folder and started in a fresh, empty home that
+// Started as the desktop menu starts it, by the entry's command found on
+// PATH (bin/ links into the application folder), in a fresh, empty home that
 // holds a decoy intro page, with fresh folders for everything a desktop
 // program may write to, and where OpenGL cannot be had (as in a virtual
 // machine, over a remote desktop, with a broken driver: here no driver can be
@@ -140,25 +170,27 @@ private slots:
 // has written no file.
 void tst_RealProgram::tourFromAFreshHome()
 {
-    QTemporaryDir root;
-    const QString app = root.filePath(QString::fromUtf8("a folder #2 %41/Übungen für Anfänger?"));
-    QVERIFY(QDir().mkpath(QFileInfo(app).path()));
-    QCOMPARE(QProcess::execute("cp", {"-a", qEnvironmentVariable("ORVANI_APP_DIR"), app}), 0);
-    QVERIFY(intro::write(app, root.filePath("HOME")));
+    const QString app = m_prefix + "/lib/orvani-parlevo";
+    QVERIFY(intro::write(app, m_root.filePath("HOME")));
+    QFile entry(m_prefix + "/share/applications/" + m_appId + ".desktop");
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    const QString command = QRegularExpression("^Exec=(.+)$", QRegularExpression::MultilineOption)
+                                .match(QString::fromUtf8(entry.readAll()))
+                                .captured(1);
 
     QProcessEnvironment environment;
-    for (const char *kept :
-         {"DISPLAY", "XAUTHORITY", "PATH", "LANG", "QTWEBENGINE_DISABLE_SANDBOX"})
+    for (const char *kept : {"DISPLAY", "XAUTHORITY", "LANG", "QTWEBENGINE_DISABLE_SANDBOX"})
         if (qEnvironmentVariableIsSet(kept))
             environment.insert(kept, qEnvironmentVariable(kept));
-    environment.insert("LIBGL_DRIVERS_PATH", root.filePath("no-drivers"));
-    environment.insert("__EGL_VENDOR_LIBRARY_FILENAMES", root.filePath("no-drivers/none.json"));
+    environment.insert("PATH", m_prefix + "/bin:" + qEnvironmentVariable("PATH"));
+    environment.insert("LIBGL_DRIVERS_PATH", m_root.filePath("no-drivers"));
+    environment.insert("__EGL_VENDOR_LIBRARY_FILENAMES", m_root.filePath("no-drivers/none.json"));
     for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME",
                                  "XDG_STATE_HOME", "XDG_RUNTIME_DIR", "TMPDIR"}) {
-        QVERIFY(QDir(root.path()).mkpath(variable) // 0700
-                && QFile::setPermissions(root.filePath(variable),
+        QVERIFY(QDir(m_root.path()).mkpath(variable) // 0700
+                && QFile::setPermissions(m_root.filePath(variable),
                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        environment.insert(variable, root.filePath(variable));
+        environment.insert(variable, m_root.filePath(variable));
     }
     // A desktop always has a session bus; without one, Qt would start one
     // whose files are no doing of the program's.
@@ -170,13 +202,13 @@ void tst_RealProgram::tourFromAFreshHome()
         bus.waitForFinished(5000);
     });
     environment.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromUtf8(bus.readLine()).trimmed());
-    const QSet<QString> before = everythingUnder(root.path());
+    const QSet<QString> before = everythingUnder(m_root.path());
 
     QProcess trainer;
     trainer.setProcessEnvironment(environment);
-    trainer.setWorkingDirectory(root.filePath("HOME"));
+    trainer.setWorkingDirectory(m_root.filePath("HOME"));
     trainer.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-    trainer.start(app + "/orvani-parlevo", {});
+    trainer.start("/bin/sh", {"-c", "exec " + command});
     QVERIFY(intro::shownFromOwnFolder());
     for (const char *group : {"mnuIntro", "mnuAnimals", "mnuPhrases", "mnuBody", "mnuNumbers"}) {
         QVERIFY(choose(trainer, group));
@@ -210,13 +242,13 @@ void tst_RealProgram::tourFromAFreshHome()
                   "|No suitable graphics backend|qt\\.webenginecontext|^orvani\\."));
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     // The web engine's helpers, which end after the program, are gone too.
-    const QByteArray home = "HOME=" + root.filePath("HOME").toLocal8Bit();
+    const QByteArray home = "HOME=" + m_root.filePath("HOME").toLocal8Bit();
     const auto runsWithHome = [&](const QString &process) {
         QFile environ(process + "/environ");
         return environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(home);
     };
     QTRY_VERIFY_WITH_TIMEOUT(!processWhere(runsWithHome), 15000);
-    const QSet<QString> written = everythingUnder(root.path()) - before;
+    const QSet<QString> written = everythingUnder(m_root.path()) - before;
     QVERIFY2(written.isEmpty(), qPrintable("written: " + QStringList(written.values()).join(", ")));
 }
 
