@@ -12,7 +12,7 @@ TextBrowserPane::TextBrowserPane(QWidget *parent)
 {
     setOpenExternalLinks(false);
     setFrameShape(QFrame::NoFrame);
-    // The page and its scroll bar end above the Orvani text box, which lies
+    // The page ends above the Orvani text box, which lies
     // over the pane's foot; the band below shows the pages' background.
     setViewportMargins(0, 0, 0, form1layout::kPaneRowsUnderBox);
     QPalette palette = this->palette();
