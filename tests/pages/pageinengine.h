@@ -9,12 +9,16 @@
 #include <QWebEngineView>
 #include <QtTest>
 
+// How long a page may take to answer, load or play: a deadline, never a wait.
+// A machine whose cores are all busy needs many times what an idle one does.
+inline constexpr int kPatience = 120000; // ms
+
 // The script's value, once the page has answered.
 inline QVariant evaluateIn(QWebEnginePage *page, const QString &script)
 {
     const auto result = std::make_shared<std::optional<QVariant>>();
     page->runJavaScript(script, [result](const QVariant &v) { *result = v; });
-    (void)QTest::qWaitFor([&] { return result->has_value(); }, 10000);
+    (void)QTest::qWaitFor([&] { return result->has_value(); }, kPatience);
     return result->value_or(QVariant());
 }
 
@@ -59,7 +63,7 @@ public:
             = QUrl::fromLocalFile(contentFolder().absoluteFilePath(address.section('#', 0, 0)));
         url.setFragment(address.section('#', 1), QUrl::DecodedMode);
         QWebEngineView::load(url);
-        return loaded.wait(10000) && loaded.first().first().toBool() && !m_probes.isEmpty()
+        return loaded.wait(kPatience) && loaded.first().first().toBool() && !m_probes.isEmpty()
             && evaluate(m_probes).toBool();
     }
 

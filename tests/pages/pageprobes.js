@@ -59,11 +59,14 @@ window.probe = {
         return found;
     },
 
-    // Sets window.soundsLoaded to those of the sounds given that do not load.
-    loadSounds(list) { window.soundsLoaded = null;
-        Promise.all(list.map(src => new Promise(done => { const a = new Audio(src);
-            a.onloadedmetadata = () => done(a.duration > 0 ? '' : src); a.onerror = () => done(src); })))
-            .then(failed => { window.soundsLoaded = failed.filter(Boolean); }); },
+    // Sets window.soundsLoaded to those of the sounds given that do not load,
+    // tried six at a time: the engine holds only so many players at once.
+    async loadSounds(list) { window.soundsLoaded = null;
+        const one = src => new Promise(done => { const a = new Audio(src);
+            a.onloadedmetadata = () => done(a.duration > 0 ? '' : src); a.onerror = () => done(src); });
+        const queue = [...list], failed = [];
+        await Promise.all([...Array(6)].map(async () => { while (queue.length) failed.push(await one(queue.shift())); }));
+        window.soundsLoaded = failed.filter(Boolean); },
 
     // Every text as drawn, against what lies beneath (in a picture: the shape under
     // it), below WCAG AA: 4.5:1, large text 3:1.

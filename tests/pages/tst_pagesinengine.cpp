@@ -26,7 +26,7 @@ class tst_PagesInEngine : public QObject
         auto *view = qobject_cast<QWebEngineView *>(m_pane->widget());
         QSignalSpy loaded(view, &QWebEngineView::loadFinished);
         m_pane->Navigate(contentFolder().absoluteFilePath(file));
-        const bool shown = loaded.wait(10000) && loaded.first().first().toBool()
+        const bool shown = loaded.wait(kPatience) && loaded.first().first().toBool()
             && evaluateIn(view->page(), m_view.probes()).toBool();
         return shown ? view : nullptr;
     }
@@ -62,12 +62,12 @@ private slots:
         const auto evaluate
             = [view](const QString &script) { return evaluateIn(view->page(), script); };
         QTRY_VERIFY_WITH_TIMEOUT(evaluate("probe.inspect()").typeId() == QMetaType::QVariantMap,
-                                 10000);
+                                 kPatience);
         const QVariantMap page = evaluate("probe.inspect()").toMap();
         const QStringList problems = page["problems"].toStringList();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
         evaluate("probe.loadSounds(['" + page["sounds"].toStringList().join("', '") + "'])");
-        QTRY_VERIFY_WITH_TIMEOUT(evaluate("window.soundsLoaded !== null").toBool(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate("window.soundsLoaded !== null").toBool(), kPatience);
         QCOMPARE(evaluate("window.soundsLoaded").toStringList(), QStringList());
     }
 
@@ -114,7 +114,7 @@ private slots:
         load(file);
         // Asked until the sounds have loaded.
         const QString inspect = QStringLiteral("probe.inspect()");
-        QTRY_VERIFY_WITH_TIMEOUT(evaluate(inspect).typeId() == QMetaType::QVariantMap, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate(inspect).typeId() == QMetaType::QVariantMap, kPatience);
         const QVariantMap page = evaluate(inspect).toMap();
         const QStringList problems = page["problems"].toStringList() + m_view.errors();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
@@ -139,13 +139,13 @@ private slots:
             = evaluate("document.querySelector('.example [data-sound]').dataset.sound").toString();
         QTRY_VERIFY_WITH_TIMEOUT(sound.endsWith(".mp3")
                                      && evaluate("probe.played.join()").toString().endsWith(sound),
-                                 10000);
+                                 kPatience);
         evaluate("const b = document.querySelector('.example button.slower');"
                  "b.dataset.sound = 'audio/none-such.mp3'; b.click()");
         QTRY_COMPARE_WITH_TIMEOUT(evaluate("probe.soundProblems()").toString(),
-                                  "This sound cannot be played.", 10000);
+                                  "This sound cannot be played.", kPatience);
         evaluate("document.querySelector('.example button.play').click()");
-        QTRY_COMPARE_WITH_TIMEOUT(evaluate("probe.soundProblems()").toString(), "", 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate("probe.soundProblems()").toString(), "", kPatience);
         QVERIFY(m_view.errors().isEmpty());
     }
 
@@ -180,7 +180,7 @@ private slots:
         evaluate("document.getElementById('filter').focus()");
         QTest::keyClicks(m_view.focusProxy(), typed);
         QTRY_VERIFY_WITH_TIMEOUT(
-            evaluate(QString("probe.filterShows('%1', '%2')").arg(typed, row)).toBool(), 10000);
+            evaluate(QString("probe.filterShows('%1', '%2')").arg(typed, row)).toBool(), kPatience);
     }
 };
 
