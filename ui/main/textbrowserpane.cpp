@@ -15,10 +15,7 @@ TextBrowserPane::TextBrowserPane(QWidget *parent)
     // The page ends above the Orvani text box, which lies
     // over the pane's foot; the band below shows the pages' background.
     setViewportMargins(0, 0, 0, form1layout::kPaneRowsUnderBox);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(kPageBackground));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    fillWithPageBackground(this);
     connect(this, &QTextBrowser::sourceChanged, this,
             [this](const QUrl &page) { tellPageShown(page); });
 }
