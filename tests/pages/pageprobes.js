@@ -29,36 +29,6 @@ window.probe = {
         return {problems, sounds: [...new Set(said.map(e => e.dataset.sound))]};
     },
 
-    // The texts drawn in the rectangle (x, y, width, height) of the viewport once
-    // every scroller has gone `fraction` of its way: cut by the viewport and every
-    // ancestor that clips. Controls that draw their own text count as text.
-    textIn(x, y, width, height, fraction) {
-        const d = document, css = getComputedStyle, found = [];
-        for (const e of [d.scrollingElement, ...d.body.querySelectorAll('*')])
-            if (e === d.scrollingElement || /auto|scroll/.test(css(e).overflowY)) e.scrollTop = fraction * (e.scrollHeight - e.clientHeight);
-        const cut = (a, b) => ({left: Math.max(a.left, b.left), top: Math.max(a.top, b.top),
-                                right: Math.min(a.right, b.right), bottom: Math.min(a.bottom, b.bottom)});
-        const shows = r => r.right > r.left && r.bottom > r.top;
-        const place = {left: x, top: y, right: x + width, bottom: y + height};
-        const seen = e => { // the part of the viewport where `e` can draw, or null
-            if (css(e).visibility !== 'visible') return null;
-            let area = {left: 0, top: 0, right: innerWidth, bottom: innerHeight};
-            for (let a = e; a && a !== d.documentElement; a = a.parentElement) {
-                const style = css(a);
-                if (style.clip !== 'auto' || style.opacity === '0') return null;
-                if (style.overflowX !== 'visible' || style.overflowY !== 'visible') area = cut(area, a.getBoundingClientRect());
-            }
-            return area; };
-        const check = (rects, e, text) => { const area = seen(e);
-            if (area && [...rects].some(r => shows(cut(cut(r, area), place)))) found.push(text.trim().slice(0, 40)); };
-        const walker = d.createTreeWalker(d.body, NodeFilter.SHOW_TEXT), range = d.createRange();
-        for (let node; (node = walker.nextNode());)
-            if (node.data.trim()) range.selectNodeContents(node), check(range.getClientRects(), node.parentElement, node.data);
-        for (const control of d.querySelectorAll('input, select, textarea, audio[controls]'))
-            check(control.getClientRects(), control, control.outerHTML);
-        return found;
-    },
-
     // Sets window.soundsLoaded to those of the sounds given that do not load,
     // tried six at a time: the engine holds only so many players at once.
     async loadSounds(list) { window.soundsLoaded = null;

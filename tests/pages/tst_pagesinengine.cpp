@@ -1,16 +1,11 @@
 #include "pageinengine.h"
-#include "pagepane.h"
-#include "pagepanefactory.h"
 
-#include <QPluginLoader>
 #include <QWebEngineSettings>
 
 class tst_PagesInEngine : public QObject
 {
     Q_OBJECT
     PageInEngine m_view{ORVANI_PROBES};
-    QWidget m_window; // the main window's client area, with the program's own pane
-    PagePane *m_pane = nullptr;
 
     void load(const QString &address) { QVERIFY(m_view.load(address)); }
     static void everyPage()
@@ -20,16 +15,6 @@ class tst_PagesInEngine : public QObject
             QTest::newRow(qPrintable(file)) << file;
     }
     QVariant evaluate(const QString &script) { return m_view.evaluate(script); }
-    // `file` shown in the program's own pane, with the probes; the pane's view.
-    QWebEngineView *showInPane(const QString &file)
-    {
-        auto *view = qobject_cast<QWebEngineView *>(m_pane->widget());
-        QSignalSpy loaded(view, &QWebEngineView::loadFinished);
-        m_pane->Navigate(contentFolder().absoluteFilePath(file));
-        const bool shown = loaded.wait(kPatience) && loaded.first().first().toBool()
-            && evaluateIn(view->page(), m_view.probes()).toBool();
-        return shown ? view : nullptr;
-    }
 
 private slots:
     void initTestCase()
@@ -39,73 +24,13 @@ private slots:
                                                 false);
         m_view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_view));
-
-        static QPluginLoader module(qEnvironmentVariable("ORVANI_APP_DIR") + "/orvani-webpane");
-        auto *factory = qobject_cast<PagePaneFactory *>(module.instance());
-        QVERIFY2(factory, qPrintable(module.errorString()));
-        m_pane = factory->createPagePane(&m_window);
-        m_pane->widget()->setGeometry(form1layout::kPagePane);
-        m_window.resize(form1layout::kClientArea);
-        m_window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_window));
-    }
-
-    void pageGetsAllInThePane_data() { everyPage(); }
-
-    // In the program's own pane every page gets its styles, pictures and
-    // sounds: all lie in its folder.
-    void pageGetsAllInThePane()
-    {
-        QFETCH(QString, file);
-        QWebEngineView *view = showInPane(file);
-        QVERIFY(view);
-        const auto evaluate
-            = [view](const QString &script) { return evaluateIn(view->page(), script); };
-        QTRY_VERIFY_WITH_TIMEOUT(evaluate("probe.inspect()").typeId() == QMetaType::QVariantMap,
-                                 kPatience);
-        const QVariantMap page = evaluate("probe.inspect()").toMap();
-        const QStringList problems = page["problems"].toStringList();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
-        evaluate("probe.loadSounds(['" + page["sounds"].toStringList().join("', '") + "'])");
-        QTRY_VERIFY_WITH_TIMEOUT(evaluate("window.soundsLoaded !== null").toBool(), kPatience);
-        QCOMPARE(evaluate("window.soundsLoaded").toStringList(), QStringList());
-    }
-
-    void textClearOfTheBox_data() { everyPage(); }
-
-    // In the program's pane no text of a page lies where the Orvani text box
-    // lies over it: not at the page's start, half-way or at its end. At the
-    // screen's scale: CTest runs this at 100, 150 and 200 % (QT_SCALE_FACTOR,
-    // as a scaled desktop sets it), where fonts, and so lines, come out
-    // differently.
-    void textClearOfTheBox()
-    {
-        QFETCH(QString, file);
-        QWebEngineView *view = showInPane(file);
-        QVERIFY(view);
-        // The box's place in the page's own pixels.
-        const QRectF box = QRectF(form1layout::kOrvaniBox)
-                               .translated(-view->focusProxy()->mapTo(&m_window, QPoint()));
-        const double zoom = view->zoomFactor();
-        for (const char *fraction : {"0", "0.5", "1"}) {
-            const QStringList under = evaluateIn(view->page(),
-                                                 QStringLiteral("probe.textIn(%1, %2, %3, %4, %5)")
-                                                     .arg(box.x() / zoom)
-                                                     .arg(box.y() / zoom)
-                                                     .arg(box.width() / zoom)
-                                                     .arg(box.height() / zoom)
-                                                     .arg(fraction))
-                                          .toStringList();
-            QVERIFY2(under.isEmpty(),
-                     qPrintable(QStringLiteral("scrolled %1 of the way: ").arg(fraction)
-                                + under.join(" | ")));
-        }
     }
 
     void pageShowsCleanly_data() { everyPage(); }
 
-    // Every page loads with no script error or problem above (its sounds are
-    // tried in the program's pane, above), its text readable and every
+    // Every page loads with no script error or problem, gets its styles,
+    // pictures and sounds (that all in its folder reaches a page in the
+    // program's own pane: tst_pagenetwork), its text readable and every
     // control marked when the keyboard is on it. (What the pages say is the
     // page writer's, checked against the phrasebook: pages_match_the_phrasebook.)
     void pageShowsCleanly()
@@ -118,6 +43,9 @@ private slots:
         const QVariantMap page = evaluate(inspect).toMap();
         const QStringList problems = page["problems"].toStringList() + m_view.errors();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        evaluate("probe.loadSounds(['" + page["sounds"].toStringList().join("', '") + "'])");
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate("window.soundsLoaded !== null").toBool(), kPatience);
+        QCOMPARE(evaluate("window.soundsLoaded").toStringList(), QStringList());
 
         QCOMPARE(evaluate("probe.contrastFailures()").toStringList(),
                  QStringList()); // text below AA contrast

@@ -33,22 +33,24 @@ private slots:
     void pagesReachNothingOutsideTheirFolder();
 };
 
-// A page's script reads the file `%1.txt` as data, shows the picture `%1.svg`
-// beside it and opens a socket to the server at %2 (a navigation, a frame or
-// any other request is seen as these are); the title says what each got.
-static const char kReader[] = R"(<!DOCTYPE html><html><body><img id="picture"><script>
+// A page's script reads the file `%1.txt` as data, shows the pictures `%1.svg`
+// beside its folder and `audio/inside.svg` in it and opens a socket to the
+// server at %2 (a navigation, a frame or any other request is seen as these
+// are); the title says what each got.
+static const char kReader[] = R"(<!DOCTYPE html><html><body><script>
 const got = {};
 const done = (way, text) => { got[way] = text.trim();
-    if (Object.keys(got).length === 3)
-        document.title = `fetch:${got.fetch} picture:${got.picture} socket:${got.socket}`; };
+    if (Object.keys(got).length === 4) document.title =
+        `fetch:${got.fetch} picture:${got.picture} socket:${got.socket} inside:${got.inside}`; };
 const socket = new WebSocket('%2');
 socket.onopen = () => done('socket', 'open');
 socket.onerror = () => done('socket', '');
 fetch('%1.txt').then(r => r.text()).then(t => done('fetch', t), () => done('fetch', ''));
-const picture = document.getElementById('picture');
-picture.onload = () => done('picture', 'shown');
-picture.onerror = () => done('picture', '');
-picture.src = '%1.svg';
+const show = (way, address) => { const picture = new Image();
+    picture.onload = () => done(way, 'shown'); picture.onerror = () => done(way, '');
+    picture.src = address; };
+show('picture', '%1.svg');
+show('inside', 'audio/inside.svg');
 </script></body></html>)";
 
 void tst_PageNetwork::initTestCase()
@@ -141,15 +143,17 @@ void tst_PageNetwork::noFlashBeforeThePage()
 }
 
 // A page of the folder the program opened reads nothing of a file beside it,
-// and reaches no server.
+// and reaches no server, while all within the folder is its own (every
+// page's styles, pictures and sounds: tst_pagesinengine).
 void tst_PageNetwork::pagesReachNothingOutsideTheirFolder_data()
 {
     QTest::addColumn<bool>("filtered");
     QTest::addColumn<QString>("got");
-    QTest::newRow("as the program sets it up") << true << "fetch: picture: socket:";
+    QTest::newRow("as the program sets it up") << true << "fetch: picture: socket: inside:shown";
     // Without the filter the page reads the file and its socket reaches the
     // server (which hangs up): the test sees a page that can.
-    QTest::newRow("control: no request filter") << false << "fetch:secret picture:shown socket:";
+    QTest::newRow("control: no request filter")
+        << false << "fetch:secret picture:shown socket: inside:shown";
 }
 
 void tst_PageNetwork::pagesReachNothingOutsideTheirFolder()
@@ -168,8 +172,9 @@ void tst_PageNetwork::pagesReachNothingOutsideTheirFolder()
         QFile out(folder.filePath(name));
         return out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) == text.toUtf8().size();
     };
-    QVERIFY(QDir(folder.path()).mkdir("HTML") && write("secret.txt", "secret")
-            && write("secret.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='9' height='9'/>")
+    const QString picture = "<svg xmlns='http://www.w3.org/2000/svg' width='9' height='9'/>";
+    QVERIFY(QDir(folder.path()).mkpath("HTML/audio") && write("secret.txt", "secret")
+            && write("secret.svg", picture) && write("HTML/audio/inside.svg", picture)
             && write("HTML/page.html",
                      QString::fromLatin1(kReader).arg(
                          "../secret", "ws://127.0.0.1:" + QString::number(server.serverPort()))));

@@ -56,13 +56,10 @@ void WebPagePane::keepPageAboveTheBox()
 {
     // The view lays its page out in its contents rectangle, so the page,
     // scrolled as ever by keys and wheel, never runs under the box; the band
-    // below shows the pages' background. tst_pagesinengine's
-    // textClearOfTheBox fails should the view stop doing so.
+    // below shows the pages' background. tst_windowandpage's
+    // followsLinksAndBack fails should the view stop doing so.
     setContentsMargins(0, 0, 0, form1layout::kPaneRowsUnderBox);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(kPageBackground));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    fillWithPageBackground(this);
 }
 
 void WebPagePane::childEvent(QChildEvent *event)
