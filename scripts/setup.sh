@@ -7,7 +7,7 @@ ORVANI_PACKAGES="build-essential cmake ninja-build pkg-config
  libxcb1-dev fonts-wine"
 ORVANI_TEST_PACKAGES="xvfb xauth openbox xdotool x11-utils imagemagick
  desktop-file-utils appstream dpkg-dev file
- at-spi2-core python3-pyatspi dbus-daemon
+ dbus-daemon
  g++-mingw-w64-x86-64-posix clang-format"
 
 orvani_install_missing() {

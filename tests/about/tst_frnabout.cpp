@@ -28,7 +28,7 @@ public:
     int count = 0;
 };
 
-// The About window; its command: tst_form1, its names and roles: screenreader.py.
+// The About window; its command: tst_form1, its names and roles: tst_accessibility.
 class TestFrnAbout : public QObject
 {
     Q_OBJECT

@@ -8,6 +8,7 @@
 #include "textbrowserpane.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -56,9 +57,8 @@ QColor textOn(const QImage &image, const QRect &area, const QColor &ground)
 
 } // namespace
 
-// The trainer used with the keyboard alone, and the page pane that stands in
-// until the real one is made. What screen readers read, over AT-SPI in the
-// real program: screenreader.py.
+// The trainer used with the keyboard alone and as screen readers read it, and
+// the page pane that stands in until the real one is made.
 
 class tst_Accessibility : public QObject
 {
@@ -147,6 +147,56 @@ private slots:
         QVERIFY(link->grab().toImage() != unmarked);
         m_platform.opened.clear();
         QTest::keyClick(link, Qt::Key_Return);
+        QCOMPARE(m_platform.opened, QStringList{"http://www.quillfen.example/"});
+        QTRY_VERIFY(!about);
+    }
+
+    // What a screen reader reads: each control's role and name, the entry
+    // list's from the label it is the buddy of; the menu bar's items and
+    // their menus' in order; in About, the picture and the link, whose press
+    // action opens the maker's site as a click does.
+    void screenReadersReadEveryControl()
+    {
+        const auto read = [](QObject *object) {
+            QAccessibleInterface *node = QAccessible::queryAccessibleInterface(object);
+            return QString(QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role())) + " "
+                + node->text(QAccessible::Name);
+        };
+        const auto named = [this](const char *name) { return m_form->findChild<QObject *>(name); };
+        const auto labels = QAccessible::queryAccessibleInterface(named("CmbEnglish"))
+                                ->relations(QAccessible::Label);
+        QVERIFY(labels.size() == 1 && labels.first().first->object() == named("lblEnglish"));
+        QCOMPARE(QStringList({read(named("CmbEnglish")), read(named("lblEnglish")),
+                              read(named("txtOrvana")), read(named("WB"))}),
+                 QStringList({"ComboBox Select a word group or other from the menu...",
+                              "StaticText English entry", "EditableText Orvani text",
+                              "Pane Lesson page"}));
+        QStringList menu;
+        QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(m_form->menuBar());
+        for (int i = 0; i < bar->childCount(); ++i) {
+            QStringList items;
+            for (QAccessibleInterface *sub = bar->child(i)->child(0);
+                 sub && items.size() < sub->childCount();)
+                items << read(sub->child(int(items.size()))->object());
+            menu << read(bar->child(i)->object())
+                    + (items.isEmpty() ? "" : ": " + items.join(", "));
+        }
+        QCOMPARE(menu.join(" | ").remove("MenuItem "), // every item read as a menu item
+                 "Exit | Intro | Words: Animals, Body, Colors, Family, Food, Numbers, Shapes | "
+                 "Phrases | Syntax | Translation  Dictionaries: English to Orvani, Orvani to "
+                 "English | Screen Saver | About");
+
+        m_form->findChild<QAction *>("mnuAbout")->trigger();
+        QPointer<QWidget> about = QApplication::activeWindow();
+        QTRY_VERIFY((about = QApplication::activeWindow()) && about != m_form);
+        QCOMPARE(QStringList({read(about), read(about->findChild<QWidget *>("Image1")),
+                              read(about->findChild<QWidget *>("Label9"))}),
+                 QStringList(
+                     {"Dialog About...", "Graphic Quillfen picture", "Link www.quillfen.example"}));
+        m_platform.opened.clear();
+        QAccessible::queryAccessibleInterface(about->findChild<QWidget *>("Label9"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(m_platform.opened, QStringList{"http://www.quillfen.example/"});
         QTRY_VERIFY(!about);
     }

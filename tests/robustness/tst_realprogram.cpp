@@ -79,6 +79,12 @@ int visibleWindowsOf(const QProcess &program)
     return found.isEmpty() ? 0 : int(found.count('\n')) + 1;
 }
 
+// Whether the window asks the desktop for no task-bar button.
+bool keptOutOfTaskbar(const QString &window)
+{
+    return run({"xprop", "-id", window, "_NET_WM_STATE"}).contains("_NET_WM_STATE_SKIP_TASKBAR");
+}
+
 // Clicks a menu item or control, by object name, in the main window of
 // `program`; false for a name it lacks. The places are read from a Form1
 // made for a moment off screen: same code, same fonts, same display.
@@ -210,6 +216,11 @@ void tst_RealProgram::tourFromAFreshHome()
     trainer.setProcessChannelMode(QProcess::ForwardedOutputChannel);
     trainer.start("/bin/sh", {"-c", "exec " + command});
     QVERIFY(intro::shownFromOwnFolder());
+    // One window, the page's engine composing in it, with no task-bar button.
+    const QStringList ownWindow{"xdotool", "search", "--onlyvisible", "--pid",
+                                QString::number(trainer.processId())};
+    const QString window = run(ownWindow);
+    QVERIFY2(!window.contains('\n') && keptOutOfTaskbar(window), qPrintable(window));
     for (const char *group : {"mnuIntro", "mnuAnimals", "mnuPhrases", "mnuBody", "mnuNumbers"}) {
         QVERIFY(choose(trainer, group));
         QVERIFY(choose(trainer, "CmbEnglish"));
@@ -217,6 +228,7 @@ void tst_RealProgram::tourFromAFreshHome()
     }
     for (const char *item : {"mnuSyntax", "mnuEnglish_dict", "mnuOrva_dict", "mnuAbout"})
         QVERIFY(choose(trainer, item));
+    QTRY_VERIFY(keptOutOfTaskbar(run({"xdotool", "search", "--onlyvisible", "--name", "^About"})));
     QVERIFY(closeWindow(QStringLiteral("^About\\.\\.\\.$")));
     QVERIFY(choose(trainer, "mnuStory")); // without a window manager it stays unmapped until ended
     const auto screenSaver = [&](const QString &process) {
@@ -226,6 +238,7 @@ void tst_RealProgram::tourFromAFreshHome()
     QTRY_VERIFY(processWhere(screenSaver) > 0);
     ::kill(pid_t(processWhere(screenSaver)), SIGTERM);
     QTRY_COMPARE(processWhere(screenSaver), 0); // its hold on the display goes with it
+    QCOMPARE(run(ownWindow), window); // never replaced by one without the mark
     QVERIFY(choose(trainer, "mnuExit"));
     QTRY_COMPARE_WITH_TIMEOUT(trainer.state(), QProcess::NotRunning, 15000);
     QCOMPARE(trainer.exitStatus(), QProcess::NormalExit);

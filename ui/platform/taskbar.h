@@ -7,6 +7,6 @@ class QWidget;
 // native window there and then (winId()) and marks it, relying on Qt to keep
 // the mark when it maps the window, and on nothing having Qt replace that
 // native window later (a child that composes through OpenGL joining the
-// window would). screenreader.py's watch of the window manager's list fails
-// when either gives way.
+// window would). tst_realprogram's look at the program's windows fails when
+// either gives way.
 void keepOutOfTaskbar(QWidget *window);
