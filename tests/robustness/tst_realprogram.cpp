@@ -228,8 +228,9 @@ void tst_RealProgram::tourFromAFreshHome()
     }
     for (const char *item : {"mnuSyntax", "mnuEnglish_dict", "mnuOrva_dict", "mnuAbout"})
         QVERIFY(choose(trainer, item));
-    QTRY_VERIFY(keptOutOfTaskbar(run({"xdotool", "search", "--onlyvisible", "--name", "^About"})));
-    QVERIFY(closeWindow(QStringLiteral("^About\\.\\.\\.$")));
+    const QString about = QStringLiteral("^About\\.\\.\\.$");
+    QTRY_VERIFY(keptOutOfTaskbar(run({"xdotool", "search", "--onlyvisible", "--name", about})));
+    QVERIFY(closeWindow(about));
     QVERIFY(choose(trainer, "mnuStory")); // without a window manager it stays unmapped until ended
     const auto screenSaver = [&](const QString &process) {
         return QFile::symLinkTarget(process + "/exe")
